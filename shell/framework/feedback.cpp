@@ -1,0 +1,44 @@
+#include "shell/framework/feedback.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "shell/framework/message_box.h"
+
+namespace fw {
+namespace {
+
+class QtFeedback final : public Feedback {
+public:
+  void ShowMessage(const String& text) override { MessageBox::Run(text); }
+
+  void Beep() override { QApplication::beep(); }
+
+  void BackgroundTask() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+  std::unique_ptr<QPrinter> ChoosePrinter() override {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get());
+    if (dialog.exec() != QDialog::Accepted)
+      return nullptr;
+    return printer;
+  }
+};
+
+Feedback* g_feedback = nullptr;
+
+}  // namespace
+
+void SetFeedback(Feedback* f) { g_feedback = f; }
+
+Feedback& CurrentFeedback() {
+  static QtFeedback qt;
+  return g_feedback != nullptr ? *g_feedback : qt;
+}
+
+void MsgBox(const String& text) { CurrentFeedback().ShowMessage(text); }
+void Beep() { CurrentFeedback().Beep(); }
+void RuntimeBackgroundTask() { CurrentFeedback().BackgroundTask(); }
+
+}  // namespace fw

@@ -1,0 +1,113 @@
+#include "shell/framework/text_area.h"
+
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include "shell/framework/field_edit.h"
+#include "shell/framework/qt_text.h"
+
+namespace fw {
+namespace {
+
+// Alignment 0 is the default, left; 1 left, 2 centred, 3 right.
+Qt::Alignment FieldAlignment(std::int32_t code) {
+  switch (code) {
+  case 2:
+    return Qt::AlignHCenter;
+  case 3:
+    return Qt::AlignRight;
+  default:
+    return Qt::AlignLeft;
+  }
+}
+
+QColor ToQColor(Colour c) { return QColor(c.red, c.green, c.blue); }
+
+}  // namespace
+
+void TextArea::Constructor() {
+  m_edit = new FieldEdit(*this);
+  Adopt(m_edit);
+}
+
+QTextEdit& TextArea::Edit() const { return *m_edit; }
+
+String TextArea::Text() const { return FieldTextFromQt(m_edit->toPlainText()); }
+
+void TextArea::SetText(const String& text) {
+  // Keeps the field's alignment for every paragraph of the new text.
+  const QTextOption option = m_edit->document()->defaultTextOption();
+  m_edit->setPlainText(FieldTextToQt(text));
+  m_edit->document()->setDefaultTextOption(option);
+}
+
+void TextArea::Select(std::int32_t start, std::int32_t length) {
+  const int count = m_edit->document()->characterCount() - 1;
+  const int from = std::clamp(start, 0, count);
+  const int to = std::clamp(from + std::max(length, 0), from, count);
+  QTextCursor cursor(m_edit->document());
+  cursor.setPosition(from);
+  cursor.setPosition(to, QTextCursor::KeepAnchor);
+  m_edit->setTextCursor(cursor);
+}
+
+void TextArea::SetSelStart(std::int32_t start) {
+  m_selStart = start;
+  m_selLength = 0;
+  Select(m_selStart, m_selLength);
+}
+
+void TextArea::SetSelLength(std::int32_t length) {
+  m_selLength = length;
+  Select(m_selStart, m_selLength);
+}
+
+void TextArea::SetSelBold(bool bold) {
+  QTextCharFormat format;
+  format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+  m_edit->textCursor().mergeCharFormat(format);
+}
+
+void TextArea::ApplyFont(const QFont& font) {
+  m_edit->setFont(font);
+  m_edit->document()->setDefaultFont(font);
+}
+
+bool TextArea::SetKindProperty(std::string_view key, const PropertyValue& value) {
+  if (key == "Text") {
+    SetText(AsString(value));
+  } else if (key == "ReadOnly") {
+    m_edit->setReadOnly(AsBoolean(value));
+  } else if (key == "LimitText") {
+    m_limitText = AsInt32(value);
+  } else if (key == "Alignment") {
+    QTextOption option = m_edit->document()->defaultTextOption();
+    option.setAlignment(FieldAlignment(AsInt32(value)));
+    m_edit->document()->setDefaultTextOption(option);
+  } else if (key == "Border") {
+    m_edit->setFrameShape(AsBoolean(value) ? QFrame::StyledPanel : QFrame::NoFrame);
+  } else if (key == "Multiline") {
+    m_edit->setLineWrapMode(AsBoolean(value) ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+  } else if (key == "ScrollbarVertical") {
+    m_edit->setVerticalScrollBarPolicy(AsBoolean(value) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  } else if (key == "ScrollbarHorizontal") {
+    m_edit->setHorizontalScrollBarPolicy(AsBoolean(value) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  } else if (key == "AcceptTabs") {
+    m_edit->setTabChangesFocus(!AsBoolean(value));
+  } else if (key == "TextColor" || key == "BackColor") {
+    QPalette palette = m_edit->palette();
+    palette.setColor(key == "TextColor" ? QPalette::Text : QPalette::Base, ToQColor(AsColour(value)));
+    m_edit->setPalette(palette);
+  } else if (key == "HideSelection" || key == "Styled" || key == "UseFocusRing" || key == "Format" || key == "Mask" ||
+             key == "DataSource" || key == "DataField") {
+    // Kept with the control's values; the widget shows them as it always does: a styled
+    // field keeps bold runs, an unfocused field hides its selection, the focus shows in the
+    // frame.
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace fw

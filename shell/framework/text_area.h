@@ -1,0 +1,50 @@
+#pragma once
+
+// An editable or read-only text field; every text field of the program is multi-line. Its
+// Text is the field's lines separated by CR (13), whatever the widget holds, so pasted LF and
+// CRLF columns read the same as typed ones. Keys go to the "KeyDown" handler first (a true
+// result keeps the key out); LimitText caps what typing and pasting can put in. Pasted text
+// passes no key handler.
+
+#include <cstdint>
+
+#include "shell/framework/rect_control.h"
+
+class QTextEdit;
+
+namespace fw {
+
+class FieldEdit;
+
+class TextArea final : public RectControl {
+public:
+  using RectControl::RectControl;
+
+  void Constructor() override;
+
+  String Text() const;
+  void SetText(const String& text);
+
+  // The selection, in characters from the start of the text.
+  void SetSelStart(std::int32_t start);
+  void SetSelLength(std::int32_t length);
+  // Makes the selected characters bold (or plain).
+  void SetSelBold(bool bold);
+
+  std::int32_t LimitText() const { return m_limitText; }
+  QTextEdit& Edit() const;
+
+private:
+  friend class FieldEdit;
+  bool SetKindProperty(std::string_view key, const PropertyValue& value) override;
+  void ApplyFont(const QFont& font) override;
+  bool KeyDown(const String& key) const { return RaiseKeyDown(key); }
+  void Select(std::int32_t start, std::int32_t length);
+
+  FieldEdit* m_edit { nullptr };
+  std::int32_t m_limitText { 0 };
+  std::int32_t m_selStart { 0 };
+  std::int32_t m_selLength { 0 };
+};
+
+}  // namespace fw

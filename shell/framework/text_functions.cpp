@@ -1,0 +1,338 @@
+#include "shell/framework/text_functions.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <system_error>
+
+namespace fw {
+
+namespace {
+
+// One decoded character: its code point (U+FFFD for an invalid byte) and its length in bytes.
+struct Decoded {
+  char32_t code;
+  std::size_t size;
+};
+
+// Decodes the character that starts at s[i] (i < s.size()). A well-formed UTF-8 sequence
+// (no overlong form, no surrogate, nothing above U+10FFFF) is one character; any other byte
+// is a character of its own.
+Decoded DecodeAt(std::string_view s, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char b0 = byte(i);
+  if (b0 < 0x80) return {b0, 1};
+  const std::size_t left = s.size() - i;
+  const auto cont = [&](std::size_t k) { return (byte(i + k) & 0xC0) == 0x80; };
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    if (left >= 2 && cont(1)) return {static_cast<char32_t>(((b0 & 0x1F) << 6) | (byte(i + 1) & 0x3F)), 2};
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    if (left >= 3 && cont(1) && cont(2)) {
+      const char32_t c = ((b0 & 0x0F) << 12) | ((byte(i + 1) & 0x3F) << 6) | (byte(i + 2) & 0x3F);
+      if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) return {c, 3};
+    }
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    if (left >= 4 && cont(1) && cont(2) && cont(3)) {
+      const char32_t c = ((b0 & 0x07) << 18) | ((byte(i + 1) & 0x3F) << 12) |
+                         ((byte(i + 2) & 0x3F) << 6) | (byte(i + 3) & 0x3F);
+      if (c >= 0x10000 && c <= 0x10FFFF) return {c, 4};
+    }
+  }
+  return {0xFFFD, 1};
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The digits that Val hands to std::from_chars: enough that the rounding to a Double is the
+// same as that of the whole digit string. A decimal that lies exactly halfway between two
+// Doubles has at most 767 significant digits, so the first 800 digits and one non-zero
+// "sticky" digit standing for any non-zero digits after them round as the whole string does.
+constexpr std::size_t kMaxSignificantDigits = 800;
+
+}  // namespace
+
+std::int32_t Len(std::string_view s) {
+  std::int64_t count = 0;
+  for (std::size_t i = 0; i < s.size(); i += DecodeAt(s, i).size) ++count;
+  return count > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(count);
+}
+
+std::int32_t Asc(std::string_view s) {
+  if (s.empty()) return 0;
+  return static_cast<std::int32_t>(DecodeAt(s, 0).code);
+}
+
+String Chr(std::int32_t n) {
+  std::uint32_t c = static_cast<std::uint32_t>(n);
+  if (n < 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
+  String out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+double Val(std::string_view s) {
+  std::size_t i = 0;
+  const std::size_t n = s.size();
+  while (i < n && (s[i] == ' ' || s[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < n && (s[i] == '+' || s[i] == '-')) {
+    negative = s[i] == '-';
+    ++i;
+  }
+  const std::size_t intBegin = i;
+  while (i < n && IsDigit(s[i])) ++i;
+  const std::string_view intDigits = s.substr(intBegin, i - intBegin);
+  std::string_view fracDigits;
+  if (i < n && s[i] == '.') {
+    const std::size_t fracBegin = ++i;
+    while (i < n && IsDigit(s[i])) ++i;
+    fracDigits = s.substr(fracBegin, i - fracBegin);
+  }
+  if (intDigits.empty() && fracDigits.empty()) return 0.0;  // no digit: nothing readable
+
+  // The exponent belongs to the number only when at least one digit follows its letter and
+  // sign. Its value is clamped far beyond the range of Double, which keeps every sum below
+  // inside Int64 and changes no result.
+  std::int64_t exponent = 0;
+  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+    std::size_t j = i + 1;
+    bool expNegative = false;
+    if (j < n && (s[j] == '+' || s[j] == '-')) {
+      expNegative = s[j] == '-';
+      ++j;
+    }
+    if (j < n && IsDigit(s[j])) {
+      constexpr std::int64_t kClamp = 1'000'000'000'000;
+      while (j < n && IsDigit(s[j])) {
+        exponent = exponent * 10 + (s[j] - '0');
+        if (exponent > kClamp) exponent = kClamp;
+        ++j;
+      }
+      if (expNegative) exponent = -exponent;
+    }
+  }
+
+  // The digits of both parts as one sequence, the point standing after intDigits.
+  const std::size_t total = intDigits.size() + fracDigits.size();
+  const auto digitAt = [&](std::size_t k) {
+    return k < intDigits.size() ? intDigits[k] : fracDigits[k - intDigits.size()];
+  };
+  std::size_t first = 0;
+  while (first < total && digitAt(first) == '0') ++first;
+  if (first == total) return negative ? -0.0 : 0.0;
+
+  // The number is d.ddd... x 10^e10 with d the first non-zero digit.
+  const std::int64_t e10 = static_cast<std::int64_t>(intDigits.size()) -
+                           static_cast<std::int64_t>(first) - 1 + exponent;
+  const double largest = negative ? -DBL_MAX : DBL_MAX;
+  const double zero = negative ? -0.0 : 0.0;
+  if (e10 > 400) return largest;
+  if (e10 < -400) return zero;
+
+  std::string text;
+  const std::size_t significant = total - first;
+  const std::size_t kept = significant < kMaxSignificantDigits ? significant : kMaxSignificantDigits;
+  text.reserve(kept + 16);
+  text += digitAt(first);
+  text += '.';
+  for (std::size_t k = first + 1; k < first + kept; ++k) text += digitAt(k);
+  for (std::size_t k = first + kept; k < total; ++k) {
+    if (digitAt(k) != '0') {
+      text += '1';
+      break;
+    }
+  }
+  text += 'e';
+  char exponentText[24];
+  const auto written = std::to_chars(exponentText, exponentText + sizeof exponentText, e10);
+  text.append(exponentText, written.ptr);
+
+  double value = 0.0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec == std::errc::result_out_of_range) return e10 > 0 ? largest : zero;
+  if (result.ec != std::errc() || !std::isfinite(value)) return e10 > 0 ? largest : zero;
+  return negative ? -value : value;
+}
+
+String Str(double d) {
+  if (std::isnan(d)) return "NaN";
+  if (std::isinf(d)) return d > 0 ? "Inf" : "-Inf";
+  if (d == 0.0) return "0";
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, d);
+  return String(buffer, result.ptr);
+}
+
+String Format(double d, std::string_view mask) {
+  if (std::isnan(d)) return "NaN";
+  if (std::isinf(d)) return d > 0 ? "Inf" : "-Inf";
+
+  const auto isPlaceholder = [](char c) { return c == '#' || c == '0'; };
+  const std::size_t point = mask.find('.');
+  const std::string_view intMask = mask.substr(0, point);
+  const std::string_view fracMask =
+      point == std::string_view::npos ? std::string_view() : mask.substr(point + 1);
+
+  std::string fracPlaceholders;  // the placeholders of the fraction, in order
+  for (char c : fracMask)
+    if (isPlaceholder(c)) fracPlaceholders += c;
+  const std::size_t places = fracPlaceholders.size();
+  std::size_t intPlaceholders = 0;
+  std::size_t firstIntZero = std::string_view::npos;  // index among the integer placeholders
+  for (char c : intMask) {
+    if (!isPlaceholder(c)) continue;
+    if (c == '0' && firstIntZero == std::string_view::npos) firstIntZero = intPlaceholders;
+    ++intPlaceholders;
+  }
+  bool hasSignChar = false;
+  for (char c : mask)
+    if (c == '+' || c == '-') hasSignChar = true;
+
+  // |d| correctly rounded to the mask's places ("I" or "I.F", F of exactly `places` digits).
+  String rounded(DBL_MAX_10_EXP + places + 16, '\0');
+  const auto conv = std::to_chars(rounded.data(), rounded.data() + rounded.size(), std::fabs(d),
+                                  std::chars_format::fixed, static_cast<int>(places));
+  rounded.resize(static_cast<std::size_t>(conv.ptr - rounded.data()));
+  const std::size_t dot = rounded.find('.');
+  std::string_view intDigits = std::string_view(rounded).substr(0, dot);
+  const std::string_view fracDigits =
+      dot == String::npos ? std::string_view() : std::string_view(rounded).substr(dot + 1);
+  while (!intDigits.empty() && intDigits.front() == '0') intDigits.remove_prefix(1);
+
+  bool fracNonZero = false;
+  for (char c : fracDigits)
+    if (c != '0') fracNonZero = true;
+  const bool negative = d < 0 && (!intDigits.empty() || fracNonZero);
+
+  // Fraction positions 0..lastFrac show; the rest are trailing zeros under '#'.
+  std::ptrdiff_t lastFrac = -1;
+  for (std::size_t k = 0; k < places; ++k)
+    if (fracPlaceholders[k] == '0' || fracDigits[k] != '0') lastFrac = static_cast<std::ptrdiff_t>(k);
+
+  // Integer positions, counted from the right, below intWidth show.
+  std::size_t intWidth = intDigits.size();
+  if (firstIntZero != std::string_view::npos && intPlaceholders - firstIntZero > intWidth)
+    intWidth = intPlaceholders - firstIntZero;
+  if (intWidth == 0 && lastFrac < 0) {
+    intDigits = "0";  // no digit at all would show: one "0"
+    intWidth = 1;
+  }
+  // Integer digits beyond the mask's placeholders come in front of the first placeholder (or
+  // before the point, or at the end of a mask that has neither).
+  const std::size_t extra = intDigits.size() > intPlaceholders ? intDigits.size() - intPlaceholders : 0;
+
+  String out;
+  out.reserve(mask.size() + intDigits.size() + 8);
+  std::size_t numberStart = String::npos;  // where the first digit or point went
+  const auto markNumber = [&] {
+    if (numberStart == String::npos) numberStart = out.size();
+  };
+  bool extraDone = false;
+  const auto putExtra = [&] {
+    if (extraDone) return;
+    extraDone = true;
+    if (extra == 0) return;
+    markNumber();
+    out.append(intDigits.substr(0, extra));
+  };
+
+  std::size_t intIndex = 0;  // placeholders of the integer part seen so far
+  for (char c : intMask) {
+    if (c == '+') {
+      out += negative ? '-' : '+';
+    } else if (c == '-') {
+      if (negative) out += '-';
+    } else if (isPlaceholder(c)) {
+      putExtra();
+      const std::size_t fromRight = intPlaceholders - 1 - intIndex;
+      ++intIndex;
+      if (fromRight < intWidth) {
+        markNumber();
+        out += fromRight < intDigits.size() ? intDigits[intDigits.size() - 1 - fromRight] : '0';
+      }
+    } else {
+      out += c;
+    }
+  }
+  putExtra();
+  if (point != std::string_view::npos) {
+    if (lastFrac >= 0) {
+      markNumber();
+      out += '.';
+    }
+    std::size_t fracIndex = 0;
+    for (char c : fracMask) {
+      if (c == '+') {
+        out += negative ? '-' : '+';
+      } else if (c == '-') {
+        if (negative) out += '-';
+      } else if (isPlaceholder(c)) {
+        if (static_cast<std::ptrdiff_t>(fracIndex) <= lastFrac) out += fracDigits[fracIndex];
+        ++fracIndex;
+      } else {
+        out += c;
+      }
+    }
+  }
+  if (negative && !hasSignChar) out.insert(numberStart == String::npos ? 0 : numberStart, 1, '-');
+  return out;
+}
+
+String NthField(std::string_view s, std::string_view sep, std::int32_t n) {
+  if (n < 1) return String();
+  if (sep.empty()) return n == 1 ? String(s) : String();
+  std::size_t begin = 0;
+  for (std::int32_t field = 1; field < n; ++field) {
+    const std::size_t found = s.find(sep, begin);
+    if (found == std::string_view::npos) return String();
+    begin = found + sep.size();
+  }
+  const std::size_t end = s.find(sep, begin);
+  return String(s.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin));
+}
+
+String ReplaceAll(std::string_view s, std::string_view find, std::string_view repl) {
+  if (find.empty()) return String(s);
+  String out;
+  out.reserve(s.size());
+  std::size_t begin = 0;
+  for (;;) {
+    const std::size_t found = s.find(find, begin);
+    if (found == std::string_view::npos) break;
+    out.append(s.substr(begin, found - begin));
+    out.append(repl);
+    begin = found + find.size();
+  }
+  out.append(s.substr(begin));
+  return out;
+}
+
+std::int32_t RuntimeStringCompare(std::string_view a, std::string_view b) {
+  const int c = a.compare(b);  // char_traits<char> compares bytes as unsigned char
+  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+String RuntimeAddString(std::string_view a, std::string_view b) {
+  String out;
+  out.reserve(a.size() + b.size());
+  out.append(a);
+  out.append(b);
+  return out;
+}
+
+}  // namespace fw

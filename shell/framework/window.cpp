@@ -1,0 +1,295 @@
+#include "shell/framework/window.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "shell/framework/key_text.h"
+#include "shell/framework/qt_text.h"
+#include "shell/framework/rect_control.h"
+#include "shell/framework/window_widget.h"
+
+namespace fw {
+
+// ---- the registry of implicit instances -------------------------------------------------
+
+namespace {
+
+struct Registry {
+  std::vector<std::unique_ptr<Window>> open;
+  // Closed windows wait here until the event loop is out of their handlers.
+  std::vector<std::unique_ptr<Window>> closed;
+};
+
+Registry& TheRegistry() {
+  static Registry registry;
+  return registry;
+}
+
+void Retire(Window& window) {
+  auto& open = TheRegistry().open;
+  const auto it = std::find_if(open.begin(), open.end(), [&](const auto& w) { return w.get() == &window; });
+  if (it == open.end())
+    return;
+  TheRegistry().closed.push_back(std::move(*it));
+  open.erase(it);
+  QTimer::singleShot(0, qApp, [] { TheRegistry().closed.clear(); });
+}
+
+}  // namespace
+
+Window* _GetImplicitWindow(std::string_view fullName) {
+  for (const auto& window : TheRegistry().open)
+    if (window->ClassFullName() == fullName)
+      return window.get();
+  return nullptr;
+}
+
+Window& RegisterImplicitWindow(std::unique_ptr<Window> window) {
+  TheRegistry().open.push_back(std::move(window));
+  return *TheRegistry().open.back();
+}
+
+void ReleaseImplicitWindows() {
+  // Newest first, so a window never outlives one it was built after.
+  auto& open = TheRegistry().open;
+  while (!open.empty())
+    open.pop_back();
+  TheRegistry().closed.clear();
+}
+
+std::vector<Window*> ImplicitWindows() {
+  std::vector<Window*> windows;
+  for (const auto& window : TheRegistry().open)
+    windows.push_back(window.get());
+  return windows;
+}
+
+Control& RuntimeWindowControlByName(const Window& window, std::string_view name) {
+  return NotNil(window.FindControl(name),
+                "no control '" + std::string(name) + "' in " + std::string(window.ClassFullName()));
+}
+
+// ---- Window ---------------------------------------------------------------------------
+
+Window::Window() : m_widget(std::make_unique<WindowWidget>(*this)) { }
+
+Window::~Window() {
+  // The widgets go first: none of them may call into a control that is already gone.
+  m_widget.reset();
+  m_controls.clear();
+}
+
+QWidget& Window::TopLevel() const { return *m_widget; }
+QWidget& Window::Content() const { return m_widget->Content(); }
+
+void Window::Constructor() {
+  Layout();
+  CreateControls();
+  ApplyTabOrder();
+  AddMenuHandlers(*this);
+  Event_Open();
+  if (m_visibleWhenBuilt)
+    Show();
+}
+
+void Window::Show() {
+  if (!m_placed) {
+    // Placement 0: the window opens centred on the screen.
+    m_placed = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      m_widget->move(area.center() - QPoint(m_widget->width() / 2, m_widget->height() / 2));
+    }
+  }
+  m_widget->show();
+  m_widget->raise();
+  m_widget->activateWindow();
+}
+
+void Window::Hide() { m_widget->hide(); }
+
+bool Window::IsVisible() const { return m_widget->isVisible(); }
+
+void Window::Close() { m_widget->close(); }
+
+Control& Window::_AddControl(std::string name, std::unique_ptr<Control> control) {
+  control->SetName(std::move(name));
+  m_controls.push_back(std::move(control));
+  return *m_controls.back();
+}
+
+Control* Window::FindControl(std::string_view name) const {
+  for (const auto& control : m_controls)
+    if (control->Name() == name)
+      return control.get();
+  return nullptr;
+}
+
+void Window::SetMenuBar(MenuBar* bar) { m_menuBar = bar; }
+
+void Window::ApplyTabOrder() {
+  std::vector<RectControl*> order;
+  for (const auto& control : m_controls)
+    if (auto* rect = dynamic_cast<RectControl*>(control.get()))
+      order.push_back(rect);
+  std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
+  QWidget* previous = nullptr;
+  for (RectControl* control : order) {
+    QWidget& widget = control->Widget();
+    if (!control->TabStop())
+      widget.setFocusPolicy(widget.focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+    if (widget.focusPolicy() & Qt::TabFocus) {
+      if (previous != nullptr)
+        QWidget::setTabOrder(previous, &widget);
+      previous = &widget;
+    }
+  }
+}
+
+void Window::SetProperty(std::string_view key, const PropertyValue& value) {
+  if (key == "Width") {
+    m_width = AsInt32(value);
+  } else if (key == "Height") {
+    m_height = AsInt32(value);
+  } else if (key == "MinWidth") {
+    m_minWidth = AsInt32(value);
+  } else if (key == "MinHeight") {
+    m_minHeight = AsInt32(value);
+  } else if (key == "MaxWidth") {
+    m_maxWidth = AsInt32(value);
+  } else if (key == "MaxHeight") {
+    m_maxHeight = AsInt32(value);
+  } else if (key == "Frame") {
+    // Frame 0 is a document window, which shows the menu bar; any other frame is a
+    // dialog-like window without one.
+    m_frame = AsInt32(value);
+    m_widget->setWindowFlag(Qt::Dialog, m_frame != 0);
+  } else if (key == "HasBackColor") {
+    m_widget->setAutoFillBackground(AsBoolean(value));
+  } else if (key == "BackColor") {
+    const Colour c = AsColour(value);
+    QPalette palette = m_widget->palette();
+    palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+    m_widget->Content().setPalette(palette);
+    m_widget->Content().setAutoFillBackground(m_widget->autoFillBackground());
+  } else if (key == "Title") {
+    m_widget->setWindowTitle(ToQString(AsString(value)));
+  } else if (key == "Visible") {
+    m_visibleWhenBuilt = AsBoolean(value);
+  } else if (key == "MenuBarVisible") {
+    m_menuBarVisible = AsBoolean(value);
+  } else if (key == "CloseButton") {
+    m_widget->setWindowFlag(Qt::CustomizeWindowHint);
+    m_widget->setWindowFlag(Qt::WindowTitleHint);
+    m_widget->setWindowFlag(Qt::WindowCloseButtonHint, AsBoolean(value));
+  } else if (key == "MinimizeButton") {
+    m_widget->setWindowFlag(Qt::WindowMinimizeButtonHint, AsBoolean(value));
+  } else if (key == "MaximizeButton") {
+    m_widget->setWindowFlag(Qt::WindowMaximizeButtonHint, AsBoolean(value));
+  } else if (key == "Resizeable") {
+    m_resizeable = AsBoolean(value);
+  } else if (key == "FullScreen") {
+    if (AsBoolean(value))
+      m_widget->setWindowState(Qt::WindowFullScreen);
+  } else if (key != "Placement" && key != "Composite" && key != "LiveResize" && key != "MacProcID") {
+    throw PropertySetError("a window has no property '" + std::string(key) + "'", std::string(key), 0);
+  }
+  ApplySizeLimits();
+}
+
+void Window::ApplySizeLimits() {
+  // A window built taller (or wider) than its limit shows all of its content: the limit
+  // grows to the size, so no control is cut off.
+  const int maxWidth = std::max(m_maxWidth, m_width);
+  const int maxHeight = std::max(m_maxHeight, m_height);
+  if (m_resizeable)
+    m_widget->SetContentSizeLimits(m_minWidth, m_minHeight, maxWidth, maxHeight);
+  else
+    m_widget->SetContentSizeLimits(m_width, m_height, m_width, m_height);
+  m_widget->SetContentSize(m_width, m_height);
+}
+
+void Window::ContentResized(int width, int height) {
+  const int dw = width - m_width;
+  const int dh = height - m_height;
+  for (const auto& control : m_controls)
+    if (auto* rect = dynamic_cast<RectControl*>(control.get()))
+      rect->FollowWindowResize(dw, dh);
+}
+
+// ---- WindowWidget -----------------------------------------------------------------------
+
+WindowWidget::WindowWidget(Window& owner) : QWidget(nullptr, Qt::Window), m_owner(owner), m_content(new QWidget(this)) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+int WindowWidget::BarHeight() const { return m_bar != nullptr && !m_bar->isHidden() ? m_bar->sizeHint().height() : 0; }
+
+void WindowWidget::SetMenuBar(QMenuBar* bar) {
+  if (m_bar == bar)
+    return;
+  const QSize content = m_content->size();
+  if (m_bar != nullptr)
+    m_bar->deleteLater();
+  m_bar = bar;
+  if (m_bar != nullptr) {
+    m_bar->setParent(this);
+    m_bar->show();
+  }
+  SetContentSizeLimits(m_minWidth, m_minHeight, m_maxWidth, m_maxHeight);
+  SetContentSize(content.width(), content.height());
+}
+
+void WindowWidget::SetContentSize(int width, int height) { resize(width, height + BarHeight()); }
+
+void WindowWidget::SetContentSizeLimits(int minWidth, int minHeight, int maxWidth, int maxHeight) {
+  m_minWidth = minWidth;
+  m_minHeight = minHeight;
+  m_maxWidth = maxWidth;
+  m_maxHeight = maxHeight;
+  const int bar = BarHeight();
+  setMinimumSize(minWidth, minHeight + bar);
+  setMaximumSize(std::min(maxWidth, QWIDGETSIZE_MAX), std::min(maxHeight + bar, QWIDGETSIZE_MAX));
+}
+
+void WindowWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int bar = BarHeight();
+  if (m_bar != nullptr)
+    m_bar->setGeometry(0, 0, width(), bar);
+  m_content->setGeometry(0, bar, width(), height() - bar);
+  m_owner.ContentResized(width(), height() - bar);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  event->accept();
+  m_owner.Event_Close();
+  Retire(m_owner);
+}
+
+void WindowWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    m_owner.Event_Activate();
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+  if (!m_owner.Event_KeyDown(KeyText(*event).value_or(String())))
+    QWidget::keyPressEvent(event);
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = m_content->mapFrom(this, event->position().toPoint());
+  if (!m_owner.Event_MouseDown(at.x(), at.y()))
+    QWidget::mousePressEvent(event);
+}
+
+}  // namespace fw

@@ -1,0 +1,141 @@
+#pragma once
+
+// The base of the program's windows. A window is built by Constructor, which runs its hooks
+// Layout, CreateControls and AddMenuHandlers and then raises Open; its controls are entered
+// under their names and found by them. Every window class has one implicit instance, kept in
+// the registry below and reached through the class's accessor (ImplicitWindow): a window the
+// user closes leaves the registry, so the accessor then builds a new one. Hiding keeps it.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/framework/control.h"
+#include "shell/framework/nil_object_exception.h"
+#include "shell/framework/property_set.h"
+
+class QWidget;
+
+namespace fw {
+
+class MenuBar;
+class WindowWidget;
+
+class Window : public PropertyTarget {
+public:
+  Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  ~Window() override;
+
+  // The class's full name, as the registry knows it ("ControlWnd.ControlWnd").
+  virtual std::string_view ClassFullName() const = 0;
+
+  // Builds the window: Layout, CreateControls, AddMenuHandlers, then the Open event; a window
+  // whose set says Visible is shown once it is built.
+  void Constructor();
+  void Show();
+  void Hide();
+  bool IsVisible() const;
+  // Closes the window as its close button does: raises Close, and the window leaves the
+  // registry.
+  void Close();
+
+  // A new control of kind T for this window, constructed but not yet entered.
+  template <class T>
+  std::unique_ptr<T> __New() {
+    auto control = std::make_unique<T>(*this);
+    control->Constructor();
+    return control;
+  }
+  // Enters the control under its name; from then on the name finds it.
+  Control& _AddControl(std::string name, std::unique_ptr<Control> control);
+  // The control of that name, or nullptr.
+  Control* FindControl(std::string_view name) const;
+  const std::vector<std::unique_ptr<Control>>& Controls() const { return m_controls; }
+
+  void SetProperty(std::string_view key, const PropertyValue& value) override;
+
+  // The bar shown at the top of the window, or none.
+  MenuBar* GetMenuBar() const { return m_menuBar; }
+  void SetMenuBar(MenuBar* bar);
+
+  QWidget& TopLevel() const;
+  // The area that holds the controls; positions are in its coordinates.
+  QWidget& Content() const;
+
+  // Window events; a class hooks the ones it handles.
+  virtual void Event_Open() { }
+  virtual void Event_Close() { }
+  virtual void Event_Activate() { }
+  virtual void Event_EnableMenuItems() { }
+  virtual bool Event_KeyDown(const String& key) {
+    (void)key;
+    return false;
+  }
+  virtual bool Event_MouseDown(std::int32_t x, std::int32_t y) {
+    (void)x;
+    (void)y;
+    return false;
+  }
+
+protected:
+  virtual void Layout() { }
+  virtual void CreateControls() { }
+  virtual void AddMenuHandlers(Window& w) { (void)w; }
+
+private:
+  friend class WindowWidget;
+  void ApplyTabOrder();
+  void ApplySizeLimits();
+  void ContentResized(int width, int height);
+
+  std::unique_ptr<WindowWidget> m_widget;
+  std::vector<std::unique_ptr<Control>> m_controls;
+  MenuBar* m_menuBar { nullptr };
+  bool m_visibleWhenBuilt { true };
+  bool m_resizeable { true };
+  std::int32_t m_frame { 0 };
+  int m_width { 0 };
+  int m_height { 0 };
+  int m_minWidth { 0 };
+  int m_minHeight { 0 };
+  int m_maxWidth { 32000 };
+  int m_maxHeight { 32000 };
+  bool m_menuBarVisible { true };
+  bool m_placed { false };
+};
+
+// The window's control of that name; NilObjectException when it has none.
+Control& RuntimeWindowControlByName(const Window& window, std::string_view name);
+
+// The control of that name taken as kind T; NilObjectException when it has none of that kind.
+template <class T>
+T& ControlAs(const Window& window, std::string_view name) {
+  return NotNil(dynamic_cast<T*>(window.FindControl(name)),
+                "no control '" + std::string(name) + "' of that kind in " + std::string(window.ClassFullName()));
+}
+
+// The registered instance of the window class of that full name, or nullptr.
+Window* _GetImplicitWindow(std::string_view fullName);
+// Enters a new window in the registry, which keeps it until it is closed or released.
+Window& RegisterImplicitWindow(std::unique_ptr<Window> window);
+// Releases every window, at shut-down.
+void ReleaseImplicitWindows();
+// Every registered window, oldest first.
+std::vector<Window*> ImplicitWindows();
+
+// The accessor of a window class W with a constant kClassFullName: the registered instance,
+// or else a new one, registered and built.
+template <class W>
+W& ImplicitWindow() {
+  if (Window* open = _GetImplicitWindow(W::kClassFullName))
+    return NotNil(dynamic_cast<W*>(open), "the window " + std::string(W::kClassFullName));
+  auto& window = static_cast<W&>(RegisterImplicitWindow(std::make_unique<W>()));
+  window.Constructor();
+  return window;
+}
+
+}  // namespace fw

@@ -1,0 +1,101 @@
+// The window layer: controls by name, key handlers on a real text field, field texts with CR
+// line ends, and the implicit instance of a window class.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+#include "shell/framework/push_button.h"
+#include "shell/framework/text_area.h"
+#include "shell/framework/window.h"
+#include "tests/support/recording_feedback.h"
+
+namespace {
+
+class SampleWnd final : public fw::Window {
+public:
+  static constexpr std::string_view kClassFullName = "SampleWnd.SampleWnd";
+  std::string_view ClassFullName() const override { return kClassFullName; }
+
+  std::vector<std::string> keysSeen;
+  int opens { 0 };
+  int closes { 0 };
+
+protected:
+  void CreateControls() override {
+    _AddControl("Field", __New<fw::TextArea>());
+    _AddControl("Button", __New<fw::PushButton>());
+    fw::_InstallInstanceEventHandler(fw::RuntimeWindowControlByName(*this, "Field"), "KeyDown",
+                                     fw::KeyDownHandler([this](const fw::String& key) {
+                                       keysSeen.push_back(key);
+                                       return key == "x";  // refuse x, take the rest
+                                     }));
+    fw::_InstallInstanceEventHandler(fw::RuntimeWindowControlByName(*this, "Button"), "Action",
+                                     fw::ActionHandler([] { fw::MsgBox("first"), fw::MsgBox("second"); }));
+  }
+  void Event_Open() override { ++opens; }
+  void Event_Close() override { ++closes; }
+};
+
+SampleWnd& Sample() { return fw::ImplicitWindow<SampleWnd>(); }
+
+class WindowTest : public testing::Test {
+protected:
+  void TearDown() override { fw::ReleaseImplicitWindows(); }
+  testing_support::RecordingFeedback feedback;
+};
+
+TEST_F(WindowTest, ControlsAreFoundByNameAndAMissingNameRaisesNilObject) {
+  SampleWnd& w = Sample();
+  EXPECT_EQ(&fw::RuntimeWindowControlByName(w, "Field"), w.FindControl("Field"));
+  EXPECT_EQ(fw::ControlAs<fw::TextArea>(w, "Field").Name(), "Field");
+  EXPECT_THROW(fw::RuntimeWindowControlByName(w, "NoSuchField"), fw::NilObjectException);
+  EXPECT_THROW(fw::ControlAs<fw::TextArea>(w, "Button"), fw::NilObjectException);
+}
+
+TEST_F(WindowTest, AKeyDownHandlerReturningTrueKeepsTheKeyOutOfTheField) {
+  SampleWnd& w = Sample();
+  auto& field = fw::ControlAs<fw::TextArea>(w, "Field");
+  field.Edit().setFocus();
+  QTest::keyClicks(&field.Edit(), "axb");
+  QTest::keyClick(&field.Edit(), Qt::Key_Backspace);
+  QTest::keyClick(&field.Edit(), Qt::Key_Left);  // moves the caret only: no handler call
+  QTest::keyClick(&field.Edit(), Qt::Key_C, Qt::ControlModifier);  // a shortcut chord: none either
+  EXPECT_EQ(field.Text(), "a");
+  EXPECT_EQ(w.keysSeen, (std::vector<std::string> { "a", "x", "b", "\x08" }));
+}
+
+TEST_F(WindowTest, FieldTextIsReadWithCarriageReturnsWhateverTheLineEnds) {
+  auto& field = fw::ControlAs<fw::TextArea>(Sample(), "Field");
+  for (const QString& pasted : { QStringLiteral(".1\n.2\n"), QStringLiteral(".1\r\n.2\r\n"), QStringLiteral(".1\r.2\r") }) {
+    field.SetText("");
+    QApplication::clipboard()->setText(pasted);
+    field.Edit().paste();
+    EXPECT_EQ(field.Text(), ".1\r.2\r") << pasted.toStdString();
+  }
+  field.SetText("a\rb");
+  EXPECT_EQ(field.Edit().toPlainText(), QStringLiteral("a\nb"));
+  EXPECT_EQ(field.Text(), "a\rb");
+}
+
+TEST_F(WindowTest, MessagesArriveInOrderThroughTheFeedback) {
+  fw::ControlAs<fw::PushButton>(Sample(), "Button").Button().click();
+  EXPECT_EQ(feedback.messages, (std::vector<std::string> { "first", "second" }));
+}
+
+TEST_F(WindowTest, TheAccessorKeepsOneInstanceUntilTheUserClosesIt) {
+  SampleWnd& first = Sample();
+  EXPECT_EQ(&Sample(), &first);
+  EXPECT_EQ(first.opens, 1);
+  first.Close();
+  EXPECT_EQ(first.closes, 1);
+  EXPECT_EQ(fw::_GetImplicitWindow(SampleWnd::kClassFullName), nullptr);
+  SampleWnd& second = Sample();
+  EXPECT_EQ(second.opens, 1);
+  EXPECT_EQ(fw::_GetImplicitWindow(SampleWnd::kClassFullName), &second);
+}
+
+}  // namespace
