@@ -43,6 +43,9 @@ public:
   // another shape, is a programming error and throws std::invalid_argument.
   void InstallHandler(std::string_view event, EventHandler handler);
 
+  // Whether a handler is installed for the event.
+  bool HasHandler(std::string_view event) const;
+
   // The values of a property set, as last set: what the tests read back and what keys without
   // a visible effect keep.
   const PropertyValue* PropertyValueOf(std::string_view key) const;
@@ -52,7 +55,6 @@ protected:
   void RaiseAction() const;
   bool RaiseKeyDown(const String& key) const;
   bool RaiseMouseDown(std::int32_t x, std::int32_t y) const;
-  bool HasHandler(std::string_view event) const;
 
   void Remember(std::string_view key, const PropertyValue& value);
 

@@ -1,10 +1,10 @@
 #pragma once
 
 // The three font names the program's sets use, on fonts that a Linux desktop has: "System"
-// is the desktop's sans-serif user-interface font (DejaVu Sans on Debian), "Courier" a
-// monospace font (DejaVu Sans Mono, or Liberation Mono/Courier where installed) and "Times" a
-// serif font (DejaVu Serif, or Liberation Serif/Times). Any other name is asked for as it is,
-// and fontconfig picks the nearest installed font.
+// is a sans-serif (Liberation Sans, else Nimbus Sans or DejaVu Sans), "Courier" a monospace
+// (Liberation Mono, else Nimbus Mono PS or DejaVu Sans Mono) and "Times" a serif (Liberation
+// Serif, else Nimbus Roman or DejaVu Serif). Any other name is asked for as it is, and
+// fontconfig picks the nearest installed font.
 //
 // Text sizes are in pixels of the window's coordinates (text unit 0), because the windows are
 // laid out in pixels: a 14 pixel Courier fits the 20 pixel count fields at any screen density.

@@ -33,7 +33,9 @@ Registry& TheRegistry() {
   return registry;
 }
 
-void Retire(Window& window) {
+}  // namespace
+
+void RetireImplicitWindow(Window& window) {
   auto& open = TheRegistry().open;
   const auto it = std::find_if(open.begin(), open.end(), [&](const auto& w) { return w.get() == &window; });
   if (it == open.end())
@@ -42,8 +44,6 @@ void Retire(Window& window) {
   open.erase(it);
   QTimer::singleShot(0, qApp, [] { TheRegistry().closed.clear(); });
 }
-
-}  // namespace
 
 Window* _GetImplicitWindow(std::string_view fullName) {
   for (const auto& window : TheRegistry().open)
@@ -134,6 +134,17 @@ Control* Window::FindControl(std::string_view name) const {
 }
 
 void Window::SetMenuBar(MenuBar* bar) { m_menuBar = bar; }
+
+void Window::_AddMenuHandler(std::string_view itemName, MenuHandler handler) {
+  m_menuHandlers.emplace_back(std::string(itemName), std::move(handler));
+}
+
+const MenuHandler* Window::MenuHandlerFor(std::string_view itemName) const {
+  for (const auto& [name, handler] : m_menuHandlers)
+    if (name == itemName)
+      return &handler;
+  return nullptr;
+}
 
 void Window::ApplyTabOrder() {
   std::vector<RectControl*> order;
@@ -272,7 +283,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
 void WindowWidget::closeEvent(QCloseEvent* event) {
   event->accept();
   m_owner.Event_Close();
-  Retire(m_owner);
+  RetireImplicitWindow(m_owner);
 }
 
 void WindowWidget::changeEvent(QEvent* event) {

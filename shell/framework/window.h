@@ -7,6 +7,7 @@
 // user closes leaves the registry, so the accessor then builds a new one. Hiding keeps it.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ namespace fw {
 
 class MenuBar;
 class WindowWidget;
+
+// A menu command's handler; every handler of the program reports false.
+using MenuHandler = std::function<bool()>;
 
 class Window : public PropertyTarget {
 public:
@@ -62,6 +66,11 @@ public:
   MenuBar* GetMenuBar() const { return m_menuBar; }
   void SetMenuBar(MenuBar* bar);
 
+  // Binds a handler to a menu item's name for this window.
+  void _AddMenuHandler(std::string_view itemName, MenuHandler handler);
+  // The handler this window bound to that item name, or nullptr.
+  const MenuHandler* MenuHandlerFor(std::string_view itemName) const;
+
   QWidget& TopLevel() const;
   // The area that holds the controls; positions are in its coordinates.
   QWidget& Content() const;
@@ -94,6 +103,7 @@ private:
 
   std::unique_ptr<WindowWidget> m_widget;
   std::vector<std::unique_ptr<Control>> m_controls;
+  std::vector<std::pair<std::string, MenuHandler>> m_menuHandlers;
   MenuBar* m_menuBar { nullptr };
   bool m_visibleWhenBuilt { true };
   bool m_resizeable { true };
@@ -124,17 +134,25 @@ Window* _GetImplicitWindow(std::string_view fullName);
 Window& RegisterImplicitWindow(std::unique_ptr<Window> window);
 // Releases every window, at shut-down.
 void ReleaseImplicitWindows();
+// Takes a window out of the registry and releases it once the event loop is out of its handlers.
+void RetireImplicitWindow(Window& window);
 // Every registered window, oldest first.
 std::vector<Window*> ImplicitWindows();
 
 // The accessor of a window class W with a constant kClassFullName: the registered instance,
-// or else a new one, registered and built.
+// or else a new one, registered and built. A window whose building fails is released, so the
+// next use builds it afresh instead of finding it half made.
 template <class W>
 W& ImplicitWindow() {
   if (Window* open = _GetImplicitWindow(W::kClassFullName))
     return NotNil(dynamic_cast<W*>(open), "the window " + std::string(W::kClassFullName));
   auto& window = static_cast<W&>(RegisterImplicitWindow(std::make_unique<W>()));
-  window.Constructor();
+  try {
+    window.Constructor();
+  } catch (...) {
+    RetireImplicitWindow(window);
+    throw;
+  }
   return window;
 }
 

@@ -1,0 +1,61 @@
+#include "calculator/control_wnd.h"
+
+#include "calculator/calculate_request.h"
+#include "calculator/keystroke_filters.h"
+#include "shell/framework/feedback.h"
+#include "shell/framework/runtime.h"
+#include "shell/framework/text_area.h"
+
+namespace ControlWnd {
+namespace {
+
+// A refused key sounds the alert once and is swallowed.
+bool Refuse(bool refused) {
+  if (refused)
+    fw::Beep();
+  return refused;
+}
+
+fw::TextArea& Field(const fw::Window& window, std::string_view name) { return fw::ControlAs<fw::TextArea>(window, name); }
+
+}  // namespace
+
+class ControlWnd& ControlWnd() { return fw::ImplicitWindow<class ControlWnd>(); }
+
+void ControlWnd::CreateControls() { _CreateControls0(); }
+
+bool ControlWnd::Nvariables_KeyDown(const fw::String& key) { return Refuse(calculator::CountFilterRefuses(key)); }
+bool ControlWnd::Nsubjects1_KeyDown(const fw::String& key) { return Refuse(calculator::CountFilterRefuses(key)); }
+bool ControlWnd::Nsubjects2_KeyDown(const fw::String& key) { return Refuse(calculator::CountFilterRefuses(key)); }
+bool ControlWnd::sFld_KeyDown(const fw::String& key) { return Refuse(calculator::SalienceFilterRefuses(key)); }
+bool ControlWnd::InputFld1_KeyDown(const fw::String& key) { return Refuse(calculator::LoadingFilterRefuses(key)); }
+bool ControlWnd::InputFld2_KeyDown(const fw::String& key) { return Refuse(calculator::LoadingFilterRefuses(key)); }
+
+void ControlWnd::ClearBtn_Action() {
+  for (const char* name : { "Nvariables", "InputFld1", "InputFld2", "rOutFld", "ChiOutFld", "pOutFld", "Nsubjects1",
+                            "Nsubjects2", "sFld", "sOutFld" })
+    Field(*this, name).SetText("");
+  Field(*this, "Nvariables").SetFocus();
+}
+
+void ControlWnd::CalculateBtn_Action() {
+  const calculator::CalculateInput input {
+    Field(*this, "Nvariables").Text(), Field(*this, "Nsubjects1").Text(), Field(*this, "Nsubjects2").Text(),
+    Field(*this, "sFld").Text(),       Field(*this, "InputFld1").Text(),  Field(*this, "InputFld2").Text(),
+  };
+  const calculator::CalculateOutcome outcome = calculator::CalculateRequest(input, fw::RuntimeBackgroundTask);
+  for (const auto& message : outcome.messages)
+    fw::MsgBox(message);
+  for (const auto& write : outcome.writes)
+    Field(*this, write.field).SetText(write.text);
+}
+
+bool ControlWnd::Canvas1_MouseDown(std::int32_t x, std::int32_t y) {
+  (void)x;
+  (void)y;
+  return false;
+}
+
+void ControlWnd::Event_Close() { fw::Quit(0); }
+
+}  // namespace ControlWnd

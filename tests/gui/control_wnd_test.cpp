@@ -1,0 +1,258 @@
+// The main window as built from its property sets: every value of the sets as the widgets
+// show it, the keystroke filters on real key presses, Clear, and Calculate through the fields.
+
+#include <map>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+#include "calculator/control_wnd.h"
+#include "calculator/control_wnd_layout.h"
+#include "shell/framework/canvas.h"
+#include "shell/framework/push_button.h"
+#include "shell/framework/rectangle.h"
+#include "shell/framework/static_text.h"
+#include "shell/framework/text_area.h"
+#include "tests/support/recording_feedback.h"
+
+namespace {
+
+using Entries = std::map<std::string, fw::PropertyValue>;
+
+Entries EntriesOf(const std::string& set) {
+  Entries entries;
+  for (auto& entry : fw::ReadPropertySet(set))
+    entries.emplace(entry.key, entry.value);
+  return entries;
+}
+
+std::int32_t Int(const Entries& e, const char* key) { return std::get<std::int32_t>(e.at(key)); }
+bool Bool(const Entries& e, const char* key) { return std::get<bool>(e.at(key)); }
+const std::string& Text(const Entries& e, const char* key) { return std::get<std::string>(e.at(key)); }
+QColor Colour(const Entries& e, const char* key) {
+  const auto c = std::get<fw::Colour>(e.at(key));
+  return QColor(c.red, c.green, c.blue);
+}
+
+class ControlWndTest : public testing::Test {
+protected:
+  void TearDown() override { fw::ReleaseImplicitWindows(); }
+
+  fw::TextArea& Field(const char* name) { return fw::ControlAs<fw::TextArea>(window, name); }
+
+  testing_support::RecordingFeedback feedback;
+  class ControlWnd::ControlWnd& window { ControlWnd::ControlWnd() };
+};
+
+TEST_F(ControlWndTest, TheWindowShowsAllOfItsContent) {
+  const QWidget& top = window.TopLevel();
+  EXPECT_EQ(top.windowTitle(), QStringLiteral("Quillon"));
+  EXPECT_EQ(window.Content().size(), QSize(500, 550));  // taller than the limit of 500
+  EXPECT_EQ(top.minimumSize(), top.maximumSize());  // not resizeable
+  EXPECT_EQ(ControlWnd::ControlWndProperties().MaxHeight, 500);
+  EXPECT_EQ(&ControlWnd::ControlWnd(), &window);
+  EXPECT_EQ(window.Controls().size(), 30u);
+}
+
+TEST_F(ControlWndTest, EveryControlShowsItsSet) {
+  const auto sets = ControlWnd::ControlWndControlSets();
+  ASSERT_EQ(sets.size(), 30u);
+  std::vector<QWidget*> tabOrder;
+  for (std::size_t i = 0; i < sets.size(); ++i) {
+    const Entries e = EntriesOf(sets[i]);
+    const std::string& name = Text(e, "Name");
+    SCOPED_TRACE(name);
+    EXPECT_EQ(Int(e, "TabIndex"), static_cast<std::int32_t>(i));
+    EXPECT_EQ(Int(e, "Index"), fw::kNoIndex);
+    auto& control = fw::ControlAs<fw::RectControl>(window, name);
+    EXPECT_EQ(window.Controls()[i].get(), &control);  // created in tab order
+    const QWidget& widget = control.Widget();
+    EXPECT_EQ(widget.geometry(), QRect(Int(e, "Left"), Int(e, "Top"), Int(e, "Width"), Int(e, "Height")));
+    EXPECT_EQ(widget.isEnabled(), Bool(e, "Enabled"));
+    EXPECT_EQ(widget.isVisibleTo(&window.Content()), Bool(e, "Visible"));
+    const bool allLocks = Bool(e, "LockLeft") && Bool(e, "LockTop") && Bool(e, "LockRight") && Bool(e, "LockBottom");
+    const bool noLocks = !Bool(e, "LockLeft") && !Bool(e, "LockTop") && !Bool(e, "LockRight") && !Bool(e, "LockBottom");
+    EXPECT_TRUE(name == "StaticText1" || name == "Canvas1" ? noLocks : allLocks);
+    if (auto* field = dynamic_cast<fw::TextArea*>(&control)) {
+      const QTextEdit& edit = field->Edit();
+      EXPECT_EQ(field->Text(), Text(e, "Text"));
+      EXPECT_EQ(edit.isReadOnly(), Bool(e, "ReadOnly"));
+      EXPECT_EQ(field->LimitText(), Int(e, "LimitText"));
+      EXPECT_EQ(edit.font().bold(), Bool(e, "Bold"));
+      EXPECT_EQ(edit.font().fixedPitch() || QFontInfo(edit.font()).fixedPitch(), true);  // Courier
+      EXPECT_EQ(edit.palette().color(QPalette::Text), Colour(e, "TextColor"));
+      EXPECT_EQ(edit.document()->defaultTextOption().alignment(),
+                Int(e, "Alignment") == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+      EXPECT_EQ(edit.verticalScrollBarPolicy(),
+                Bool(e, "ScrollbarVertical") ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+      EXPECT_EQ(field->HasHandler("KeyDown"), !Bool(e, "ReadOnly"));
+      tabOrder.push_back(&field->Edit());
+    } else if (auto* label = dynamic_cast<fw::StaticText*>(&control)) {
+      EXPECT_EQ(label->Label().text().toStdString(), fw::ReplaceAll(Text(e, "Text"), "\r", "\n"));
+      EXPECT_EQ(label->Label().font().bold(), Bool(e, "Bold"));
+      EXPECT_EQ(label->Label().palette().color(QPalette::WindowText), Colour(e, "TextColor"));
+      const Qt::Alignment align[] = { Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight };
+      EXPECT_EQ(label->Label().alignment() & Qt::AlignHorizontal_Mask, align[Int(e, "TextAlign")]);
+    } else if (auto* button = dynamic_cast<fw::PushButton*>(&control)) {
+      EXPECT_EQ(button->Button().text().toStdString(), Text(e, "Caption"));
+      EXPECT_FALSE(button->Button().isDefault());
+      EXPECT_TRUE(button->HasHandler("Action"));
+      tabOrder.push_back(&button->Button());
+    } else if (auto* rule = dynamic_cast<fw::Rectangle*>(&control)) {
+      EXPECT_EQ(rule->FillColor(), fw::RGB(0xDD3C13));
+      EXPECT_EQ(rule->TopLeftColor(), fw::RGB(0xDD3C13));
+      EXPECT_EQ(rule->BorderWidth(), 1);
+    } else {
+      auto& canvas = dynamic_cast<fw::Canvas&>(control);
+      EXPECT_EQ(canvas.HasHandler("MouseDown"), name == "Canvas1");
+    }
+  }
+  // Tab moves through the fields and buttons in creation order (past the scroll bars and
+  // viewports inside the fields).
+  const auto next = [&](QWidget* w) {
+    do
+      w = w->nextInFocusChain();
+    while (std::find(tabOrder.begin(), tabOrder.end(), w) == tabOrder.end());
+    return w;
+  };
+  for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i)
+    EXPECT_EQ(next(tabOrder[i]), tabOrder[i + 1]) << i;
+}
+
+TEST_F(ControlWndTest, TextSizesAndFontsOfTheTable) {
+  const struct {
+    const char* name;
+    int pixels;
+    bool monospace;
+  } cases[] = { { "Nvariables", 14, true },   { "InputFld1", 10, true },   { "rOutFld", 14, true },
+                { "StaticText4", 36, false }, { "StaticText1", 14, false }, { "StaticText3", 12, false },
+                { "CalculateBtn", 12, false } };
+  for (const auto& c : cases) {
+    const QFont font = fw::ControlAs<fw::RectControl>(window, c.name).Widget().font();
+    EXPECT_EQ(font.pixelSize(), c.pixels) << c.name;
+    EXPECT_EQ(QFontInfo(font).fixedPitch(), c.monospace) << c.name;
+  }
+  EXPECT_EQ(fw::ControlAs<fw::StaticText>(window, "StaticText12").Label().text(),
+            QStringLiteral("Salience value (> and <):      \u00B1"));
+}
+
+TEST_F(ControlWndTest, WithoutTheResourcesFolderTheCanvasesStayEmptyAndTheHelpPictureStillClicks) {
+  EXPECT_EQ(fw::ControlAs<fw::Canvas>(window, "Canvas3").Backdrop(), nullptr);
+  auto& help = fw::ControlAs<fw::Canvas>(window, "Canvas1");
+  EXPECT_EQ(help.Backdrop(), nullptr);
+  EXPECT_TRUE(help.HasHandler("MouseDown"));
+}
+
+// Typed keys and what each family makes of them: the field's text after typing, and the beeps.
+TEST_F(ControlWndTest, TheFiltersOnRealKeyPresses) {
+  const struct {
+    const char* field;
+    const char* typed;
+    const char* kept;
+    int beeps;
+  } cases[] = {
+    { "Nvariables", "1.2", "12", 1 },       // a point beeps in a count field
+    { "Nvariables", "123", "12", 0 },       // the field's limit stops the third digit, without a beep
+    { "Nsubjects1", "-5e ", "5", 3 },
+    { "sFld", "..5-", "..5", 1 },           // several points pass; the minus beeps
+    { "sFld", "1 ,+", "1", 3 },
+    { "InputFld1", "-.5-1..", "-.5-1..", 0 },  // each key is judged alone
+    { "InputFld2", "1,5 e+E", "15", 5 },
+  };
+  for (const auto& c : cases) {
+    fw::TextArea& field = Field(c.field);
+    field.SetText("");
+    field.Edit().moveCursor(QTextCursor::End);
+    const int beepsBefore = feedback.beeps;
+    QTest::keyClicks(&field.Edit(), c.typed);
+    EXPECT_EQ(field.Text(), c.kept) << c.field << " " << c.typed;
+    EXPECT_EQ(feedback.beeps - beepsBefore, c.beeps) << c.field << " " << c.typed;
+  }
+}
+
+TEST_F(ControlWndTest, ControlKeysAsTheFamiliesTakeThem) {
+  const struct {
+    Qt::Key key;
+    int countBeeps, salienceBeeps, loadingBeeps;
+  } cases[] = {
+    { Qt::Key_Backspace, 0, 0, 0 }, { Qt::Key_Return, 0, 1, 0 }, { Qt::Key_Delete, 0, 1, 0 },
+    { Qt::Key_Escape, 0, 1, 1 },    { Qt::Key_Tab, 0, 0, 1 },
+    { Qt::Key_Left, 0, 0, 0 },  // moves the caret only: never judged
+  };
+  for (const auto& c : cases) {
+    const std::pair<const char*, int> fields[] = { { "Nsubjects2", c.countBeeps },
+                                                   { "sFld", c.salienceBeeps },
+                                                   { "InputFld1", c.loadingBeeps } };
+    for (const auto& [name, beeps] : fields) {
+      fw::TextArea& field = Field(name);
+      field.SetText("7");
+      field.Edit().moveCursor(QTextCursor::End);
+      field.Edit().setFocus();
+      const int beepsBefore = feedback.beeps;
+      QTest::keyClick(&field.Edit(), c.key);
+      EXPECT_EQ(feedback.beeps - beepsBefore, beeps) << name << " key " << c.key;
+      if (beeps > 0) {
+        EXPECT_EQ(field.Text(), "7") << name << " key " << c.key;
+      }
+    }
+  }
+}
+
+TEST_F(ControlWndTest, PastingPassesNoFilterAndKeepsToTheLimit) {
+  QApplication::clipboard()->setText(QStringLiteral("-.5\n.25e1\n"));
+  Field("InputFld1").Edit().paste();
+  EXPECT_EQ(Field("InputFld1").Text(), "-.5\r.25e1\r");
+  Field("Nvariables").SetText("");
+  QApplication::clipboard()->setText(QStringLiteral("13579"));
+  Field("Nvariables").Edit().paste();
+  EXPECT_EQ(Field("Nvariables").Text(), "13");
+  EXPECT_EQ(feedback.beeps, 0);
+}
+
+TEST_F(ControlWndTest, ClearEmptiesTheTenFieldsInOrderAndFocusesTheVariables) {
+  const char* order[] = { "Nvariables", "InputFld1", "InputFld2", "rOutFld", "ChiOutFld",
+                          "pOutFld",    "Nsubjects1", "Nsubjects2", "sFld",  "sOutFld" };
+  std::vector<std::string> emptied;
+  for (const char* name : order) {
+    Field(name).SetText("9");
+    QObject::connect(&Field(name).Edit(), &QTextEdit::textChanged, [&emptied, name] { emptied.push_back(name); });
+  }
+  window.Show();
+  fw::ControlAs<fw::PushButton>(window, "ClearBtn").Button().click();
+  EXPECT_EQ(emptied, std::vector<std::string>(std::begin(order), std::end(order)));
+  for (const char* name : order)
+    EXPECT_EQ(Field(name).Text(), "") << name;  // sFld too: not back to ".10"
+  EXPECT_EQ(window.TopLevel().focusWidget(), &Field("Nvariables").Edit());
+  EXPECT_TRUE(feedback.messages.empty());
+}
+
+TEST_F(ControlWndTest, CalculateReadsTheFieldsShowsTheMessagesAndWritesTheResults) {
+  Field("Nvariables").SetText("5");
+  Field("Nsubjects1").SetText("100");
+  Field("Nsubjects2").SetText("100");
+  Field("sFld").SetText(".30");
+  Field("InputFld1").SetText(".996\r.007\r.982\r.449\r-.004");
+  Field("InputFld2").SetText(".981\r.015\r.963\r.524\r-.022");
+  fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button().click();
+  EXPECT_TRUE(feedback.messages.empty());
+  EXPECT_EQ(Field("rOutFld").Text(), "+ .9985");
+  EXPECT_EQ(Field("ChiOutFld").Text(), "7.335");
+  EXPECT_EQ(Field("pOutFld").Text(), ".01");
+  EXPECT_EQ(Field("sOutFld").Text(), "1.000");
+  EXPECT_EQ(Field("InputFld1").Text(), ".996\r.007\r.982\r.449\r-.004\r\rData as read\r0.996\r0.007\r0.982\r0.449\r-0.004\r");
+  EXPECT_GT(feedback.yields, 0);
+
+  // A stopped request: its message, and every field as it was.
+  Field("Nvariables").SetText("100");
+  fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button().click();
+  EXPECT_EQ(feedback.messages, std::vector<std::string> { "Variables must range from 2-99" });
+  EXPECT_EQ(Field("rOutFld").Text(), "+ .9985");
+  EXPECT_EQ(Field("InputFld2").Text(), ".981\r.015\r.963\r.524\r-.022\r\rData as read\r0.981\r0.015\r0.963\r0.524\r-0.022\r");
+}
+
+}  // namespace
