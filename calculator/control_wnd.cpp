@@ -2,9 +2,12 @@
 
 #include "calculator/calculate_request.h"
 #include "calculator/keystroke_filters.h"
+#include "shell/about_wnd.h"
+#include "shell/description_wnd.h"
 #include "shell/framework/feedback.h"
 #include "shell/framework/runtime.h"
 #include "shell/framework/text_area.h"
+#include "shell/menu.h"
 
 namespace ControlWnd {
 namespace {
@@ -53,9 +56,35 @@ void ControlWnd::CalculateBtn_Action() {
 bool ControlWnd::Canvas1_MouseDown(std::int32_t x, std::int32_t y) {
   (void)x;
   (void)y;
+  DescriptionWnd::DescriptionWnd().Show();
   return false;
 }
 
+void ControlWnd::AddMenuHandlers(fw::Window& w) {
+  auto& self = dynamic_cast<class ControlWnd&>(w);
+  self._AddMenuHandler("DescriptionMenuItem", [&self] { return self._DescriptionMenuItem_Action(); });
+  self._AddMenuHandler("AboutPXM", [&self] { return self._AboutPXM_Action(); });
+}
+
 void ControlWnd::Event_Close() { fw::Quit(0); }
+
+void ControlWnd::Event_Activate() { AboutWnd::AboutWnd().Hide(); }
+
+// The main window has no bar of its own: it reaches the items through the application's.
+void ControlWnd::Event_EnableMenuItems() {
+  fw::NotNil(::ControlMenuItem(), "the menu item ControlMenuItem").SetEnabled(false);
+  fw::NotNil(::DescriptionMenuItem(), "the menu item DescriptionMenuItem").SetEnabled(true);
+  fw::NotNil(::AboutMenuItem(), "the menu item AboutMenuItem").SetEnabled(true);
+}
+
+bool ControlWnd::_DescriptionMenuItem_Action() {
+  DescriptionWnd::DescriptionWnd().Show();
+  return false;
+}
+
+bool ControlWnd::_AboutPXM_Action() {
+  AboutWnd::AboutWnd().Show();
+  return false;
+}
 
 }  // namespace ControlWnd

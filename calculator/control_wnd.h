@@ -31,9 +31,17 @@ public:
 
   void ClearBtn_Action();
   void CalculateBtn_Action();
+  // A click on the help picture shows the help window; reports false.
   bool Canvas1_MouseDown(std::int32_t x, std::int32_t y);
 
+  void AddMenuHandlers(fw::Window& w) override;
   void Event_Close() override;
+  // Hides the About window, the splash included, whenever the main window becomes active.
+  void Event_Activate() override;
+  void Event_EnableMenuItems() override;
+  // The menu handlers; each shows its window and reports false.
+  bool _DescriptionMenuItem_Action();
+  bool _AboutPXM_Action();
 };
 
 // The window's single instance, built on first use.

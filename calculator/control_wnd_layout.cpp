@@ -8,12 +8,8 @@
 #include "calculator/control_wnd_layout.h"
 
 #include "calculator/control_wnd.h"
-#include "shell/framework/canvas.h"
+#include "shell/framework/control_builder.h"
 #include "shell/framework/property_records.h"
-#include "shell/framework/push_button.h"
-#include "shell/framework/rectangle.h"
-#include "shell/framework/static_text.h"
-#include "shell/framework/text_area.h"
 #include "shell/pictures.h"
 
 namespace ControlWnd {
@@ -24,13 +20,9 @@ using KeyDown = bool (Self::*)(const fw::String&);
 using Action = void (Self::*)();
 using MouseDown = bool (Self::*)(std::int32_t, std::int32_t);
 using Handler = std::variant<std::monostate, KeyDown, Action, MouseDown>;
-using Properties = std::variant<fw::TextAreaProperties, fw::PushButtonProperties, fw::StaticTextProperties,
-                                fw::CanvasProperties, fw::RectangleProperties>;
 
-struct ControlRow {
-  Properties properties;
-  float textSize { 0 };                       // text controls
-  fw::PicturePtr (*picture)() { nullptr };    // canvases
+// A control's record and the handler the window installs on it.
+struct ControlRow : fw::ControlRecord {
   Handler handler;
 };
 
@@ -161,52 +153,8 @@ const std::vector<ControlRow>& Rows() {
   return rows;
 }
 
-std::string SetOf(const ControlRow& row) {
-  return std::visit([](const auto& p) { return fw::PropertySetOf(p); }, row.properties);
-}
-
-const std::string& NameOf(const Properties& properties) {
-  return std::visit([](const auto& p) -> const std::string& { return p.place.Name; }, properties);
-}
-
-// A control of the row's kind, made and entered under its name.
-template <class Kind>
-void Make(Self& window, const std::string& name) {
-  window._AddControl(name, window.__New<Kind>());
-}
-
-void Allocate(Self& window, const ControlRow& row) {
-  const std::string& name = NameOf(row.properties);
-  std::visit(
-      [&](const auto& p) {
-        using P = std::decay_t<decltype(p)>;
-        if constexpr (std::is_same_v<P, fw::TextAreaProperties>)
-          Make<fw::TextArea>(window, name);
-        else if constexpr (std::is_same_v<P, fw::PushButtonProperties>)
-          Make<fw::PushButton>(window, name);
-        else if constexpr (std::is_same_v<P, fw::StaticTextProperties>)
-          Make<fw::StaticText>(window, name);
-        else if constexpr (std::is_same_v<P, fw::CanvasProperties>)
-          Make<fw::Canvas>(window, name);
-        else
-          Make<fw::Rectangle>(window, name);
-      },
-      row.properties);
-}
-
-// What a set never carries: the text size and its unit, or a canvas's picture.
-void SetUnsetValues(Self& window, const ControlRow& row) {
-  const std::string& name = NameOf(row.properties);
-  if (std::holds_alternative<fw::CanvasProperties>(row.properties)) {
-    fw::ControlAs<fw::Canvas>(window, name).SetBackdrop(row.picture());
-  } else if (row.textSize > 0) {
-    fw::ControlAs<fw::RectControl>(window, name).SetTextSize(row.textSize);
-    fw::ControlAs<fw::RectControl>(window, name).SetTextUnit(0);
-  }
-}
-
 void InstallHandler(Self& window, const ControlRow& row) {
-  fw::Control& control = fw::RuntimeWindowControlByName(window, NameOf(row.properties));
+  fw::Control& control = fw::RuntimeWindowControlByName(window, fw::NameOf(row));
   if (const auto* keyDown = std::get_if<KeyDown>(&row.handler))
     fw::_InstallInstanceEventHandler(control, "KeyDown",
                                      fw::KeyDownHandler([&window, h = *keyDown](const fw::String& key) {
@@ -242,7 +190,7 @@ const fw::WindowProperties& ControlWndProperties() {
 std::vector<std::string> ControlWndControlSets() {
   std::vector<std::string> sets;
   for (const auto& row : Rows())
-    sets.push_back(SetOf(row));
+    sets.push_back(fw::SetOf(row));
   return sets;
 }
 
@@ -250,9 +198,7 @@ void ControlWnd::Layout() { fw::_SetProperties(*this, fw::PropertySetOf(ControlW
 
 void ControlWnd::_CreateControls0() {
   for (const auto& row : Rows()) {
-    Allocate(*this, row);
-    SetUnsetValues(*this, row);
-    fw::_SetProperties(fw::RuntimeWindowControlByName(*this, NameOf(row.properties)), SetOf(row));
+    fw::BuildControl(*this, row);
     InstallHandler(*this, row);
   }
 }

@@ -1,13 +1,14 @@
-#include <QApplication>
+// The process entry: the run time starts, the program runs, shut-down releases what it
+// built, and the run time's exit gives the process status. The language registers the
+// classes itself and the window list is ready at its first use, so nothing else runs before
+// _Main.
 
-#include "calculator/control_wnd.h"
-#include "shell/framework/window.h"
+#include "shell/framework/runtime.h"
+#include "shell/startup.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
-  ControlWnd::ControlWnd().Show();
-  const int code = QApplication::exec();
-  fw::ReleaseImplicitWindows();
-  return code;
+  fw::RuntimeInit(argc, argv);
+  _Main();
+  _ModuleFinaliser();
+  return fw::RuntimeExit();
 }

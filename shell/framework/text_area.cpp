@@ -5,6 +5,7 @@
 #include <QTextCursor>
 
 #include "shell/framework/field_edit.h"
+#include "shell/framework/printing.h"
 #include "shell/framework/qt_text.h"
 
 namespace fw {
@@ -67,6 +68,10 @@ void TextArea::SetSelBold(bool bold) {
   QTextCharFormat format;
   format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
   m_edit->textCursor().mergeCharFormat(format);
+}
+
+StyledTextPrinter TextArea::styledTextPrinter(Graphics& graphics, double width) const {
+  return StyledTextPrinter(graphics, *m_edit->document(), m_edit->palette().color(QPalette::Text), width);
 }
 
 void TextArea::ApplyFont(const QFont& font) {

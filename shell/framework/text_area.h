@@ -15,6 +15,8 @@ class QTextEdit;
 namespace fw {
 
 class FieldEdit;
+class Graphics;
+class StyledTextPrinter;
 
 class TextArea final : public RectControl {
 public:
@@ -30,6 +32,9 @@ public:
   void SetSelLength(std::int32_t length);
   // Makes the selected characters bold (or plain).
   void SetSelBold(bool bold);
+
+  // The field's styled text, bold runs included, laid out for printing at width points.
+  StyledTextPrinter styledTextPrinter(Graphics& graphics, double width) const;
 
   std::int32_t LimitText() const { return m_limitText; }
   QTextEdit& Edit() const;

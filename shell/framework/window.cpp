@@ -11,7 +11,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "shell/framework/application.h"
 #include "shell/framework/key_text.h"
+#include "shell/framework/menu_bar_view.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/rect_control.h"
 #include "shell/framework/window_widget.h"
@@ -95,6 +97,7 @@ void Window::Constructor() {
   CreateControls();
   ApplyTabOrder();
   AddMenuHandlers(*this);
+  ShowMenuBar();
   Event_Open();
   if (m_visibleWhenBuilt)
     Show();
@@ -136,14 +139,20 @@ Control* Window::FindControl(std::string_view name) const {
 void Window::SetMenuBar(MenuBar* bar) { m_menuBar = bar; }
 
 void Window::_AddMenuHandler(std::string_view itemName, MenuHandler handler) {
-  m_menuHandlers.emplace_back(std::string(itemName), std::move(handler));
+  m_menuHandlers.Add(itemName, std::move(handler));
 }
 
-const MenuHandler* Window::MenuHandlerFor(std::string_view itemName) const {
-  for (const auto& [name, handler] : m_menuHandlers)
-    if (name == itemName)
-      return &handler;
-  return nullptr;
+const MenuHandler* Window::MenuHandlerFor(std::string_view itemName) const { return m_menuHandlers.Find(itemName); }
+
+void Window::ShowMenuBar() {
+  if (m_frame != 0 || !m_menuBarVisible)
+    return;
+  MenuBar* bar = m_menuBar;
+  if (bar == nullptr)
+    if (const Application* app = _GetAppObject())
+      bar = app->GetMenuBar();
+  if (bar != nullptr)
+    m_widget->SetMenuBar(new MenuBarView(*this, *bar));
 }
 
 void Window::ApplyTabOrder() {
@@ -247,7 +256,8 @@ int WindowWidget::BarHeight() const { return m_bar != nullptr && !m_bar->isHidde
 void WindowWidget::SetMenuBar(QMenuBar* bar) {
   if (m_bar == bar)
     return;
-  const QSize content = m_content->size();
+  // The window's own size holds what was last asked for, even while it is hidden.
+  const QSize content(width(), height() - BarHeight());
   if (m_bar != nullptr)
     m_bar->deleteLater();
   m_bar = bar;

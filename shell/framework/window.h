@@ -7,13 +7,13 @@
 // user closes leaves the registry, so the accessor then builds a new one. Hiding keeps it.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "shell/framework/control.h"
+#include "shell/framework/menu_handlers.h"
 #include "shell/framework/nil_object_exception.h"
 #include "shell/framework/property_set.h"
 
@@ -23,9 +23,6 @@ namespace fw {
 
 class MenuBar;
 class WindowWidget;
-
-// A menu command's handler; every handler of the program reports false.
-using MenuHandler = std::function<bool()>;
 
 class Window : public PropertyTarget {
 public:
@@ -62,7 +59,8 @@ public:
 
   void SetProperty(std::string_view key, const PropertyValue& value) override;
 
-  // The bar shown at the top of the window, or none.
+  // The window's own bar, or none. A document window (Frame 0) shows its own bar at its top,
+  // or else the application's.
   MenuBar* GetMenuBar() const { return m_menuBar; }
   void SetMenuBar(MenuBar* bar);
 
@@ -99,11 +97,12 @@ private:
   friend class WindowWidget;
   void ApplyTabOrder();
   void ApplySizeLimits();
+  void ShowMenuBar();
   void ContentResized(int width, int height);
 
   std::unique_ptr<WindowWidget> m_widget;
   std::vector<std::unique_ptr<Control>> m_controls;
-  std::vector<std::pair<std::string, MenuHandler>> m_menuHandlers;
+  MenuHandlerTable m_menuHandlers;
   MenuBar* m_menuBar { nullptr };
   bool m_visibleWhenBuilt { true };
   bool m_resizeable { true };

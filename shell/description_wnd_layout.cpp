@@ -1,0 +1,49 @@
+// The help window's own properties and its two fields, as data. The fields overlap almost
+// entirely; the second, made last, holds the help text and stands in front.
+
+#include "shell/description_wnd_layout.h"
+
+#include <string>
+#include <utility>
+
+#include "shell/help_text.h"
+
+namespace DescriptionWnd {
+namespace {
+
+fw::TextAreaProperties ReadOnlyField(fw::ControlPlacement place, const char* font, bool styled, int alignment,
+                                     std::string text) {
+  fw::TextAreaProperties p;
+  p.place = std::move(place);
+  p.ScrollbarVertical = true;
+  p.Styled = styled;
+  p.TextFont = font;
+  p.Text = std::move(text);
+  p.ReadOnly = true;
+  p.Alignment = alignment;
+  return p;
+}
+
+}  // namespace
+
+const fw::WindowProperties& DescriptionWndProperties() {
+  static const fw::WindowProperties properties = [] {
+    fw::WindowProperties p;
+    p.Width = 427;
+    p.Height = 491;
+    p.Title = "Description";
+    return p;
+  }();
+  return properties;
+}
+
+const std::vector<fw::ControlRecord>& DescriptionWndControls() {
+  static const std::vector<fw::ControlRecord> controls {
+    { ReadOnlyField({ "DescribeFld", 1, -1, 427, 478, true, 0 }, "Courier", false, 0, "\r"), 10 },
+    { ReadOnlyField({ "DescribeFld2", -1, -1, 429, 476, true, 1 }, "Times", true, 1, std::string(shell::HelpText())),
+      11 },
+  };
+  return controls;
+}
+
+}  // namespace DescriptionWnd

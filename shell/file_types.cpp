@@ -1,0 +1,27 @@
+#include "shell/file_types.h"
+
+namespace FileTypes {
+namespace {
+
+std::unique_ptr<fw::FileType> Declared(const char* name, const char* extensions, const char* macType,
+                                       const char* macCreator) {
+  auto type = std::make_unique<fw::FileType>();
+  type->SetName(name);
+  type->SetExtensions(extensions);
+  type->SetMacType(macType);
+  type->SetMacCreator(macCreator);
+  (void)type->Operator_Convert();
+  return type;
+}
+
+}  // namespace
+
+std::unique_ptr<fw::FileType> pText;
+std::unique_ptr<fw::FileType> pUntitledType;
+
+void _Initialize() {
+  pText = Declared("text", "", "TEXT", "R*ch");
+  pUntitledType = Declared("", "", "", "");
+}
+
+}  // namespace FileTypes

@@ -1,0 +1,52 @@
+#include "shell/invisible_wnd.h"
+
+#include "calculator/control_wnd.h"
+#include "shell/about_wnd.h"
+#include "shell/framework/property_records.h"
+
+namespace InvisibleWnd {
+namespace {
+
+fw::WindowProperties Properties() {
+  fw::WindowProperties p;
+  p.Width = 64;
+  p.Height = 64;
+  p.Frame = 1;
+  p.Title = "Untitled";
+  p.Visible = false;
+  p.CloseButton = false;
+  p.Resizeable = false;
+  p.MaximizeButton = false;
+  return p;
+}
+
+constexpr fw::TimerProperties kTimer1 { .Mode = 1, .Period = 1500 };
+
+}  // namespace
+
+class InvisibleWnd& InvisibleWnd() { return fw::ImplicitWindow<class InvisibleWnd>(); }
+
+void InvisibleWnd::Layout() {
+  SetMenuBar(&Menu::Menu());
+  fw::_SetProperties(*this, fw::PropertySetOf(Properties()));
+}
+
+void InvisibleWnd::CreateControls() { _CreateControls0(); }
+
+void InvisibleWnd::_CreateControls0() {
+  _AddControl("Timer1", __New<Timer1>());
+  fw::_SetProperties(fw::ControlAs<fw::Timer>(*this, "Timer1"), fw::PropertySetOf(kTimer1));
+  fw::_InstallInstanceEventHandler(fw::RuntimeWindowControlByName(*this, "Timer1"), "Action",
+                                   fw::ActionHandler([this] { Timer1_Action(); }));
+}
+
+void InvisibleWnd::Event_Open() { AboutWnd::AboutWnd().Show(); }
+
+// The same three steps at every firing, whether the splash is still up or long dismissed.
+void InvisibleWnd::Timer1_Action() {
+  AboutWnd::AboutWnd().Hide();
+  ::InvisibleWnd::InvisibleWnd().Hide();
+  ControlWnd::ControlWnd().Show();
+}
+
+}  // namespace InvisibleWnd

@@ -1,0 +1,190 @@
+// The help window: its two fields as built, the bold opening run (again in a window built anew
+// after a close), its Window menu, and File > Print through the print dialog's seam, with the
+// printed PDF read back by poppler's tools.
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+#include "calculator/control_wnd.h"
+#include "shell/about_wnd.h"
+#include "shell/description_wnd.h"
+#include "shell/framework/text_area.h"
+#include "shell/help_text.h"
+#include "tests/gui/shell_fixture.h"
+#include "tests/support/menu_choice.h"
+#include "tests/support/pdf_reader.h"
+
+namespace {
+
+constexpr int kBoldRun = 29;
+constexpr double kMargin = 27;  // the printable area's top on the page, in points
+constexpr double kBlockHeight = 720;
+
+// The positions of the field's bold characters.
+std::vector<int> BoldPositions(const fw::TextArea& field) {
+  std::vector<int> bold;
+  for (QTextBlock block = field.Edit().document()->begin(); block.isValid(); block = block.next())
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      if (it.fragment().charFormat().fontWeight() >= QFont::Bold)
+        for (int i = 0; i < it.fragment().length(); ++i)
+          bold.push_back(it.fragment().position() + i);
+  return bold;
+}
+
+// The positions of the help text's first characters but its line ends, which are no
+// characters of a line and carry no format.
+std::vector<int> OpeningRun() {
+  std::vector<int> positions;
+  for (int i = 0; i < kBoldRun; ++i)
+    if (shell::HelpText()[i] != '\r')
+      positions.push_back(i);
+  return positions;
+}
+
+QString HelpText() { return QString::fromUtf8(shell::HelpText().data(), shell::HelpText().size()); }
+
+// The text's characters without its blanks and line ends, in the compatibility form that the
+// PDF reader gives: what printing must neither lose, repeat nor reorder.
+QString Printable(const QString& text) {
+  return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// The empty lines of the help text, which print as lines without a word.
+int EmptyLines() {
+  return static_cast<int>(HelpText().split(QLatin1Char('\r')).count(QString()));
+}
+
+class DescriptionWndTest : public testing_support::ShellTest {
+protected:
+  fw::TextArea& Field(const char* name) { return fw::ControlAs<fw::TextArea>(DescriptionWnd::DescriptionWnd(), name); }
+  std::string PdfPath() const { return QDir(folder.path()).filePath(QStringLiteral("help.pdf")).toStdString(); }
+
+  QTemporaryDir folder;
+};
+
+TEST_F(DescriptionWndTest, TheHelpTextStandsReadOnlyInFrontOfAnEmptyField) {
+  auto& help = DescriptionWnd::DescriptionWnd();
+  EXPECT_EQ(help.TopLevel().windowTitle(), QStringLiteral("Description"));
+  EXPECT_EQ(help.Content().size(), QSize(427, 491));
+  EXPECT_EQ(help.GetMenuBar(), &Menu::Menu());
+  ASSERT_EQ(help.Controls().size(), 2u);
+  EXPECT_EQ(help.Controls()[0]->Name(), "DescribeFld");
+  EXPECT_EQ(help.Controls()[1]->Name(), "DescribeFld2");
+
+  struct Expected {
+    const char* name;
+    QRect geometry;
+    int pixelSize;
+    std::string text;
+  };
+  for (const Expected& e : { Expected { "DescribeFld", QRect(1, -1, 427, 478), 10, "\r" },
+                             Expected { "DescribeFld2", QRect(-1, -1, 429, 476), 11, std::string(shell::HelpText()) } }) {
+    const fw::TextArea& field = Field(e.name);
+    EXPECT_EQ(field.Widget().geometry(), e.geometry) << e.name;
+    EXPECT_EQ(field.Edit().document()->defaultFont().pixelSize(), e.pixelSize) << e.name;
+    EXPECT_EQ(field.Text(), e.text) << e.name;
+    EXPECT_TRUE(field.Edit().isReadOnly()) << e.name;
+    EXPECT_EQ(field.Edit().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << e.name;
+    EXPECT_EQ(field.Edit().verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded) << e.name;
+  }
+  const QWidget* front = help.Content().childAt(200, 200);
+  EXPECT_TRUE(front != nullptr && Field("DescribeFld2").Widget().isAncestorOf(front));
+}
+
+TEST_F(DescriptionWndTest, TheFirst29CharactersAreBoldInEveryNewHelpWindow) {
+  for (const char* build : { "first", "after a close" }) {
+    auto& help = DescriptionWnd::DescriptionWnd();
+    EXPECT_EQ(BoldPositions(Field("DescribeFld2")), OpeningRun()) << build;
+    EXPECT_EQ(Field("DescribeFld2").Edit().document()->defaultFont().weight(), QFont::Normal) << build;
+    help.Close();
+    ASSERT_EQ(Registered<class DescriptionWnd::DescriptionWnd>(), nullptr);
+  }
+}
+
+TEST_F(DescriptionWndTest, TheWindowMenuBringsUpTheOtherWindowsAndLeavesTheHelpWindowOpen) {
+  auto& help = DescriptionWnd::DescriptionWnd();
+  for (const char* item : { "ControlMenuItem", "AboutMenuItem", "Print" })
+    EXPECT_TRUE(testing_support::ShownEnabled(help, item)) << item;
+
+  testing_support::ChooseFromMenuBar(help, "ControlMenuItem");
+  EXPECT_TRUE(Shown<class ControlWnd::ControlWnd>());
+  testing_support::ChooseFromMenuBar(help, "AboutMenuItem");
+  EXPECT_TRUE(Shown<class AboutWnd::AboutWnd>());
+  EXPECT_EQ(Registered<class DescriptionWnd::DescriptionWnd>(), &help);
+  EXPECT_TRUE(help.IsVisible());
+
+  EXPECT_FALSE(help._ControlMenuItem_Action());
+  EXPECT_FALSE(help._AboutMenuItem_Action());
+}
+
+TEST_F(DescriptionWndTest, PrintingPutsTheWholeHelpTextOnFullPagesOfOneBlockEach) {
+  SKIP_WITHOUT_PDF_TOOLS();
+  feedback.pdfPath = PdfPath();
+  auto& help = DescriptionWnd::DescriptionWnd();
+  testing_support::ChooseFromMenuBar(help, "Print");
+
+  const int pages = testing_support::PdfPageCount(feedback.pdfPath);
+  EXPECT_GT(pages, 1);
+  EXPECT_EQ(feedback.yields, pages);  // one yield per page
+  EXPECT_TRUE(feedback.messages.empty());
+
+  const auto lines = testing_support::PdfLines(feedback.pdfPath);
+  QString printed;
+  for (const auto& line : lines)
+    printed += line.text;
+  EXPECT_EQ(Printable(printed), Printable(HelpText()));
+
+  // Every line of the help text is as tall as the next, so a block holds as many lines as fit
+  // in 720 points, and the pages are as many as such blocks it takes to hold every line, the
+  // empty ones included.
+  const auto tops = testing_support::PdfLineTops(lines);
+  ASSERT_EQ(static_cast<int>(tops.size()), pages);
+  double pitch = kBlockHeight;
+  int printedLines = 0;
+  for (const auto& page : tops) {
+    printedLines += static_cast<int>(page.size());
+    for (std::size_t i = 1; i < page.size(); ++i)
+      pitch = std::min(pitch, page[i] - page[i - 1]);
+  }
+  const int perBlock = static_cast<int>(kBlockHeight / pitch);
+  const int allLines = printedLines + EmptyLines();
+  EXPECT_EQ(pages, (allLines + perBlock - 1) / perBlock) << allLines << " lines, " << perBlock << " to a block";
+  for (const auto& line : lines)
+    EXPECT_LE(line.yMax - kMargin, kBlockHeight + 1) << "page " << line.page;
+
+  const std::string fonts = testing_support::PdfFonts(feedback.pdfPath);
+  EXPECT_NE(fonts.find("Bold"), std::string::npos) << fonts;  // the opening run
+  EXPECT_EQ(BoldPositions(Field("DescribeFld2")), OpeningRun());  // the field as it was
+}
+
+TEST_F(DescriptionWndTest, ACancelledDialogPrintsNothingAndAShortTextPrintsOnePage) {
+  SKIP_WITHOUT_PDF_TOOLS();
+  struct Case {
+    const char* what;
+    bool cancel;
+    int pages;
+  };
+  auto& help = DescriptionWnd::DescriptionWnd();
+  Field("DescribeFld2").SetText("Quillon\rA short text.");
+  for (const Case& c : { Case { "cancelled", true, 0 }, Case { "short", false, 1 } }) {
+    feedback.pdfPath = c.cancel ? "" : PdfPath();
+    feedback.yields = 0;
+    testing_support::ChooseFromMenuBar(help, "Print");
+    EXPECT_EQ(testing_support::PdfPageCount(PdfPath()), c.pages) << c.what;
+    EXPECT_EQ(feedback.yields, c.pages) << c.what;
+    EXPECT_TRUE(feedback.messages.empty()) << c.what;
+  }
+  EXPECT_EQ(feedback.printDialogs, 2);
+  EXPECT_FALSE(help._Print_Action());
+}
+
+}  // namespace
