@@ -73,8 +73,12 @@ private:
     switch (encoding) {
     case Int32:
       return static_cast<std::int32_t>(bigEndian32(key));
-    case Boolean:
-      return take(key, 1)[0] != 0;
+    case Boolean: {
+      const char byte = take(key, 1)[0];
+      if (byte != '\x00' && byte != '\x01')
+        throw PropertySetError("the Boolean value of '" + key + "' is neither 0 nor 1", key, m_pos - 1);
+      return byte != '\x00';
+    }
     case Colour: {
       const std::string_view rgb = take(key, 3);
       return fw::Colour { static_cast<std::uint8_t>(rgb[0]), static_cast<std::uint8_t>(rgb[1]),

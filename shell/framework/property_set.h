@@ -8,8 +8,9 @@
 //   Colour   3 bytes, red, green, blue
 //   String   a 4-byte big-endian byte count n, then n bytes of UTF-8 text, no terminator
 // Values carry no type tag, so the reader knows the encoding of each of the seventy-three
-// keys. A set that names an unknown key or ends inside an entry is a programming error: the
-// reader throws PropertySetError with the key and the byte offset, and never reads past the end.
+// keys. A set that names an unknown key, holds a Boolean byte other than 0x00 or 0x01, or ends
+// inside an entry is a programming error: the reader throws PropertySetError with the key and
+// the byte offset, and never reads past the end.
 
 #include <cstdint>
 #include <optional>

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -315,6 +318,72 @@ TEST(TextFunctions, StrRoundTripsThroughVal) {
     std::memcpy(&v, &bits, sizeof v);
     if (!std::isfinite(v)) continue;
     ASSERT_EQ(fw::Val(fw::Str(v)), v) << fw::Str(v);
+  }
+}
+
+// What std::to_chars gives, shortest form: Str's text for every finite non-zero Double.
+std::string ToChars(double d) {
+  char buffer[64];
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, d).ptr);
+}
+
+// The Double nearest to the decimal text, correctly rounded.
+double FromChars(const std::string& text) {
+  double d = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), d);
+  return d;
+}
+
+// A decimal of 1 to 17 significant digits (the Doubles' range of precision and a little more)
+// and a power of ten between 10^-25 and 10^25, as "ddd", "ddd.dd" or ".000ddd" with an optional
+// exponent: the forms on both sides of the short cuts in Val and Str.
+std::string RandomDecimal(std::mt19937_64& random) {
+  const std::size_t count = random() % 17 + 1;
+  std::string digits;
+  for (std::size_t k = 0; k < count; ++k) digits += static_cast<char>('0' + random() % 10);
+  const std::size_t point = random() % (count + 3);  // past the digits: zeros after the point
+  std::string text = random() % 2 == 0 ? "-" : "";
+  if (point <= count) {
+    text += digits.substr(0, point) + "." + digits.substr(point);
+  } else {
+    text += "." + std::string(point - count, '0') + digits;
+  }
+  if (random() % 2 == 0) text += "e" + std::to_string(static_cast<int>(random() % 51) - 25);
+  return text;
+}
+
+TEST(TextFunctions, StrIsToCharsForShortDecimals) {
+  // Every k / 10^p for |k| < 10^6 and p up to 6: all loadings, counts and saliences typed.
+  // Fourteen million values, so a mismatch is looked for before any assertion is made.
+  double power = 1.0;
+  for (int p = 0; p <= 6; ++p, power *= 10.0) {
+    for (std::int64_t k = 1; k < 1000000; ++k) {
+      for (const double v : {static_cast<double>(k) / power, -static_cast<double>(k) / power}) {
+        const std::string expected = ToChars(v);
+        if (fw::Str(v) != expected) FAIL() << fw::Str(v) << " for " << expected;
+      }
+    }
+  }
+}
+
+TEST(TextFunctions, StrIsToCharsForRandomDoubles) {
+  std::mt19937_64 random(20240607);
+  for (int k = 0; k < 200000; ++k) {
+    for (const double v : {FromChars(RandomDecimal(random)), std::bit_cast<double>(random())}) {
+      if (std::isfinite(v) && v != 0.0) {
+        ASSERT_EQ(fw::Str(v), ToChars(v));
+      }
+    }
+  }
+}
+
+TEST(TextFunctions, ValIsFromCharsForRandomDecimals) {
+  std::mt19937_64 random(20240608);
+  for (int k = 0; k < 200000; ++k) {
+    const std::string text = RandomDecimal(random);
+    const double v = fw::Val(text);
+    ASSERT_EQ(v, FromChars(text)) << text;
+    ASSERT_EQ(std::signbit(v), text[0] == '-') << text;
   }
 }
 
