@@ -14,8 +14,8 @@
 #include <QApplication>
 
 #include "bench/loading_column.h"
-#include "calculator/control_wnd.h"
 #include "bench/silent_feedback.h"
+#include "calculator/control_wnd.h"
 #include "shell/framework/push_button.h"
 #include "shell/framework/text_area.h"
 

@@ -28,119 +28,112 @@ constexpr std::size_t kLongestValueText = 24;  // "-1.7976931348623157e+308"
 
 // One loading column as the reading loop takes it apart.
 struct ColumnReading final {
-    FieldReader lines;  // over the column with every EOL turned into TAB, so both end a value
-    LoadingColumn& L;
-    std::string_view message;
-    bool warned { false };  // the column's loading message is shown once per request
+  FieldReader lines;  // over the column with every EOL turned into TAB, so both end a value
+  LoadingColumn& L;
+  std::string_view message;
+  bool warned { false };  // the column's loading message is shown once per request
 };
 
-std::int32_t ReadCount(const fw::String& text)
-{
-    return fw::RuntimeCvtReal64ToSInt32(fw::Val(text));
-}
+std::int32_t ReadCount(const fw::String& text) { return fw::RuntimeCvtReal64ToSInt32(fw::Val(text)); }
 
-CalculateOutcome Stop(CalculateOutcome outcome, std::string_view message)
-{
-    outcome.messages.emplace_back(message);
-    outcome.stopped = true;
-    return outcome;
+CalculateOutcome Stop(CalculateOutcome outcome, std::string_view message) {
+  outcome.messages.emplace_back(message);
+  outcome.stopped = true;
+  return outcome;
 }
 
 // Stores value i of the column, warning at its first bad value: an empty line or one that
 // reads outside -1..1. Bad values are stored as read all the same.
-void ReadLoading(ColumnReading& column, std::int32_t i, RequestData& data, CalculateOutcome& outcome)
-{
-    const fw::String line = column.lines.Next();
-    const double value = fw::Val(line);
-    const bool bad = line.empty() || value > 1.0 || value < -1.0;
-    if (bad && !column.warned) {
-        data.errorMarked = true;
-        outcome.messages.emplace_back(column.message);
-        column.warned = true;
-    }
-    column.L[i] = value;
+void ReadLoading(ColumnReading& column, std::int32_t i, RequestData& data, CalculateOutcome& outcome) {
+  const fw::String line = column.lines.Next();
+  const double value = fw::Val(line);
+  const bool bad = line.empty() || value > 1.0 || value < -1.0;
+  if (bad && !column.warned) {
+    data.errorMarked = true;
+    outcome.messages.emplace_back(column.message);
+    column.warned = true;
+  }
+  column.L[i] = value;
 }
 
 // The column's own text, unchanged, followed by the values as read, one line each.
-fw::String Echo(const fw::String& original, const LoadingColumn& L, std::int32_t nv,
-                const fw::String& EOL, const std::function<void()>& yield)
-{
-    fw::String text;
-    text.reserve(original.size() + 2 * EOL.size() + kEchoHeading.size()
-                 + static_cast<std::size_t>(nv) * (kLongestValueText + EOL.size()));
-    text += original;
+fw::String Echo(const fw::String& original, const LoadingColumn& L, std::int32_t nv, const fw::String& EOL,
+                const std::function<void()>& yield) {
+  fw::String text;
+  text.reserve(original.size() + 2 * EOL.size() + kEchoHeading.size() +
+               static_cast<std::size_t>(nv) * (kLongestValueText + EOL.size()));
+  text += original;
+  text += EOL;
+  text += EOL;
+  text += kEchoHeading;
+  text += EOL;
+  for (std::int32_t i = 1; i <= nv; ++i) {
+    text += fw::Str(L[i]);
     text += EOL;
-    text += EOL;
-    text += kEchoHeading;
-    text += EOL;
-    for (std::int32_t i = 1; i <= nv; ++i) {
-        text += fw::Str(L[i]);
-        text += EOL;
-        yield();
-    }
-    return text;
+    yield();
+  }
+  return text;
 }
 
 }  // namespace
 
-CalculateOutcome CalculateRequest(const CalculateInput& input, const std::function<void()>& yield)
-{
-    CalculateOutcome outcome;
-    RequestData data;
-    const fw::String TAB = fw::Chr(9);
-    const fw::String EOL = fw::Chr(13);
+CalculateOutcome CalculateRequest(const CalculateInput& input, const std::function<void()>& yield) {
+  CalculateOutcome outcome;
+  RequestData data;
+  const fw::String TAB = fw::Chr(9);
+  const fw::String EOL = fw::Chr(13);
 
-    data.nv = ReadCount(input.nvariables);
-    if (data.nv < kMinVariables || data.nv > kMaxVariables) {
-        return Stop(std::move(outcome), kVariablesMessage);
-    }
+  data.nv = ReadCount(input.nvariables);
+  if (data.nv < kMinVariables || data.nv > kMaxVariables) {
+    return Stop(std::move(outcome), kVariablesMessage);
+  }
 
-    data.N1 = ReadCount(input.nsubjects1);
-    data.N2 = ReadCount(input.nsubjects2);
-    if (!ChiSquareApplies(data.N1, data.N2)) {
-        outcome.messages.emplace_back(kSubjectsMessage);
-    }
+  data.N1 = ReadCount(input.nsubjects1);
+  data.N2 = ReadCount(input.nsubjects2);
+  if (!ChiSquareApplies(data.N1, data.N2)) {
+    outcome.messages.emplace_back(kSubjectsMessage);
+  }
 
-    const double v = fw::Abs(fw::Val(input.salience));
-    if (!(0.0 < v && v < 0.9999)) {
-        return Stop(std::move(outcome), kSalienceMessage);
-    }
-    data.sal = v;
-    data.negSal = v * -1.0;
+  const double v = fw::Abs(fw::Val(input.salience));
+  if (!(0.0 < v && v < 0.9999)) {
+    return Stop(std::move(outcome), kSalienceMessage);
+  }
+  data.sal = v;
+  data.negSal = v * -1.0;
 
-    if (input.factor1.empty()) {
-        return Stop(std::move(outcome), kNoFactor1Message);
-    }
-    if (input.factor2.empty()) {
-        return Stop(std::move(outcome), kNoFactor2Message);
-    }
+  if (input.factor1.empty()) {
+    return Stop(std::move(outcome), kNoFactor1Message);
+  }
+  if (input.factor2.empty()) {
+    return Stop(std::move(outcome), kNoFactor2Message);
+  }
 
-    const fw::String text1 = fw::ReplaceAll(input.factor1, EOL, TAB);
-    const fw::String text2 = fw::ReplaceAll(input.factor2, EOL, TAB);
-    // Line i is NthField(text1, TAB, i); reading the lines in turn finds each where the last
-    // one ended, so a long pasted column is not scanned again from its start for every line.
-    ColumnReading column1 { FieldReader(text1, TAB), data.L1, kFactor1Message };
-    ColumnReading column2 { FieldReader(text2, TAB), data.L2, kFactor2Message };
-    for (std::int32_t i = 1; i <= data.nv; ++i) {
-        ReadLoading(column1, i, data, outcome);
-        ReadLoading(column2, i, data, outcome);
-        data.Z[i] = SquaredZDifference(data.L1[i], data.L2[i]);
-        yield();
-    }
+  const fw::String text1 = fw::ReplaceAll(input.factor1, EOL, TAB);
+  const fw::String text2 = fw::ReplaceAll(input.factor2, EOL, TAB);
+  // Line i is NthField(text1, TAB, i); reading the lines in turn finds each where the last
+  // one ended, so a long pasted column is not scanned again from its start for every line.
+  ColumnReading column1 { FieldReader(text1, TAB), data.L1, kFactor1Message };
+  ColumnReading column2 { FieldReader(text2, TAB), data.L2, kFactor2Message };
+  for (std::int32_t i = 1; i <= data.nv; ++i) {
+    ReadLoading(column1, i, data, outcome);
+    ReadLoading(column2, i, data, outcome);
+    data.Z[i] = SquaredZDifference(data.L1[i], data.L2[i]);
+    yield();
+  }
 
-    CongruenceTexts congruence = CongruenceStage(data, yield);
-    for (fw::String& warning : congruence.warnings) {
-        outcome.messages.push_back(std::move(warning));
-    }
-    outcome.writes.push_back({ "rOutFld", std::move(congruence.rc) });
-    if (congruence.chiSquare) {
-        outcome.writes.push_back({ "ChiOutFld", std::move(congruence.chiSquare->chi) });
-        outcome.writes.push_back({ "pOutFld", std::move(congruence.chiSquare->p) });
-    }
-    outcome.writes.push_back({ "sOutFld", SalienceStep(data, yield) });
-    outcome.writes.push_back({ "InputFld1", Echo(input.factor1, data.L1, data.nv, EOL, yield) });
-    outcome.writes.push_back({ "InputFld2", Echo(input.factor2, data.L2, data.nv, EOL, yield) });
-    return outcome;
+  CongruenceTexts congruence = CongruenceStage(data, yield);
+  for (fw::String& warning : congruence.warnings) {
+    outcome.messages.push_back(std::move(warning));
+  }
+  outcome.writes.push_back({ "rOutFld", std::move(congruence.rc) });
+  if (congruence.chiSquare) {
+    outcome.writes.push_back({ "ChiOutFld", std::move(congruence.chiSquare->chi) });
+    outcome.writes.push_back({ "pOutFld", std::move(congruence.chiSquare->p) });
+  }
+  outcome.writes.push_back({ "sOutFld", SalienceStep(data, yield) });
+  outcome.writes.push_back({ "InputFld1", Echo(input.factor1, data.L1, data.nv, EOL, yield) });
+  outcome.writes.push_back({ "InputFld2", Echo(input.factor2, data.L2, data.nv, EOL, yield) });
+  return outcome;
 }
 
 }  // namespace calculator

@@ -15,25 +15,25 @@ namespace calculator {
 // The texts of Nvariables, Nsubjects1, Nsubjects2, sFld, InputFld1 and InputFld2; lines
 // inside a field are separated by CR (13).
 struct CalculateInput final {
-    fw::String nvariables;
-    fw::String nsubjects1;
-    fw::String nsubjects2;
-    fw::String salience;
-    fw::String factor1;
-    fw::String factor2;
+  fw::String nvariables;
+  fw::String nsubjects1;
+  fw::String nsubjects2;
+  fw::String salience;
+  fw::String factor1;
+  fw::String factor2;
 };
 
 // The new whole text of one field: "rOutFld", "ChiOutFld", "pOutFld", "sOutFld", "InputFld1"
 // or "InputFld2".
 struct FieldWrite final {
-    std::string_view field;
-    fw::String text;
+  std::string_view field;
+  fw::String text;
 };
 
 struct CalculateOutcome final {
-    std::vector<fw::String> messages;  // in the order they are shown, all before the writes
-    std::vector<FieldWrite> writes;    // in the order they are made, each field at most once
-    bool stopped { false };            // a stopping check failed: there are no writes
+  std::vector<fw::String> messages;  // in the order they are shown, all before the writes
+  std::vector<FieldWrite> writes;    // in the order they are made, each field at most once
+  bool stopped { false };            // a stopping check failed: there are no writes
 };
 
 // `yield` is the framework's cooperative yield; it is called once at the end of every loop

@@ -28,14 +28,14 @@ bool ChiSquareApplies(std::int32_t N1, std::int32_t N2);
 fw::String PBracket(double chi);
 
 struct ChiSquareTexts final {
-    fw::String chi;  // for ChiOutFld
-    fw::String p;    // for pOutFld
+  fw::String chi;  // for ChiOutFld
+  fw::String p;    // for pOutFld
 };
 
 struct CongruenceTexts final {
-    std::vector<fw::String> warnings;          // the zero-loading warnings, factor 1's first
-    fw::String rc;                             // for rOutFld
-    std::optional<ChiSquareTexts> chiSquare;   // only when ChiSquareApplies
+  std::vector<fw::String> warnings;         // the zero-loading warnings, factor 1's first
+  fw::String rc;                            // for rOutFld
+  std::optional<ChiSquareTexts> chiSquare;  // only when ChiSquareApplies
 };
 
 // The result stage, after the reading loop has set Z(1..nv); `yield` ends every loop pass.

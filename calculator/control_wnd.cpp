@@ -19,11 +19,15 @@ bool Refuse(bool refused) {
   return refused;
 }
 
-fw::TextArea& Field(const fw::Window& window, std::string_view name) { return fw::ControlAs<fw::TextArea>(window, name); }
+fw::TextArea& Field(const fw::Window& window, std::string_view name) {
+  return fw::ControlAs<fw::TextArea>(window, name);
+}
 
 }  // namespace
 
-class ControlWnd& ControlWnd() { return fw::ImplicitWindow<class ControlWnd>(); }
+class ControlWnd& ControlWnd() {
+  return fw::ImplicitWindow<class ControlWnd>();
+}
 
 void ControlWnd::CreateControls() { _CreateControls0(); }
 

@@ -134,20 +134,22 @@ const std::vector<ControlRow>& Rows() {
     { OutputLabel(Place("ptext", 305, 421, 80, 20, 17), "p \u2264"), 12, nullptr, {} },
     { Label(Place("StaticText9", 115, 63, 371, 20, 18), "Congruence, chi-square and salient similarity", 1, true,
             kAccent),
-      12, nullptr, {} },
+      12,
+      nullptr,
+      {} },
     { Rule(), 0, nullptr, {} },
     { OutputField("sOutFld", 329, 20), 14, nullptr, {} },
     { OutputLabel(Place("StaticText10", 310, 329, 80, 20, 21), "s"), 12, nullptr, {} },
-    { OutputLabel(Place("StaticText13", 375, 297, 100, 30, 22), "Salient Variable\rSimilarity Index", true), 12,
-      nullptr, {} },
-    { OutputLabel(Place("StaticText14", 375, 383, 100, 15, 23), "Goodness of Fit", true), 12, nullptr, {} },
-    { OutputLabel(Place("StaticText15", 375, 466, 100, 30, 24), "Coefficient of\rCongruence", true), 12, nullptr,
+    { OutputLabel(Place("StaticText13", 375, 297, 100, 30, 22), "Salient Variable\rSimilarity Index", true),
+      12,
+      nullptr,
       {} },
+    { OutputLabel(Place("StaticText14", 375, 383, 100, 15, 23), "Goodness of Fit", true), 12, nullptr, {} },
+    { OutputLabel(Place("StaticText15", 375, 466, 100, 30, 24), "Coefficient of\rCongruence", true), 12, nullptr, {} },
     { Label(Place("StaticText1", 20, 139, 210, 20, 25, false), "Number of variables (2-99):", 0), 14, nullptr, {} },
     { Label(Place("StaticText5", 20, 163, 210, 20, 26), "Number of subjects Factor 1:", 0), 14, nullptr, {} },
     { Label(Place("StaticText7", 20, 187, 210, 20, 27), "Number of subjects Factor 2:", 0), 14, nullptr, {} },
-    { Label(Place("StaticText12", 20, 212, 210, 20, 28), "Salience value (> and <):      \u00B1", 0), 14, nullptr,
-      {} },
+    { Label(Place("StaticText12", 20, 212, 210, 20, 28), "Salience value (> and <):      \u00B1", 0), 14, nullptr, {} },
     { Picture(Place("Canvas1", 284, 484, 33, 33, 29, false), true), 0, &_x_Q::Q, &Self::Canvas1_MouseDown },
   };
   return rows;
@@ -156,17 +158,15 @@ const std::vector<ControlRow>& Rows() {
 void InstallHandler(Self& window, const ControlRow& row) {
   fw::Control& control = fw::RuntimeWindowControlByName(window, fw::NameOf(row));
   if (const auto* keyDown = std::get_if<KeyDown>(&row.handler))
-    fw::_InstallInstanceEventHandler(control, "KeyDown",
-                                     fw::KeyDownHandler([&window, h = *keyDown](const fw::String& key) {
-                                       return (window.*h)(key);
-                                     }));
+    fw::_InstallInstanceEventHandler(
+        control, "KeyDown",
+        fw::KeyDownHandler([&window, h = *keyDown](const fw::String& key) { return (window.*h)(key); }));
   else if (const auto* action = std::get_if<Action>(&row.handler))
     fw::_InstallInstanceEventHandler(control, "Action", fw::ActionHandler([&window, h = *action] { (window.*h)(); }));
   else if (const auto* mouseDown = std::get_if<MouseDown>(&row.handler))
-    fw::_InstallInstanceEventHandler(control, "MouseDown",
-                                     fw::MouseDownHandler([&window, h = *mouseDown](std::int32_t x, std::int32_t y) {
-                                       return (window.*h)(x, y);
-                                     }));
+    fw::_InstallInstanceEventHandler(
+        control, "MouseDown",
+        fw::MouseDownHandler([&window, h = *mouseDown](std::int32_t x, std::int32_t y) { return (window.*h)(x, y); }));
 }
 
 }  // namespace

@@ -12,14 +12,14 @@ namespace calculator {
 
 class FieldReader final {
 public:
-    FieldReader(std::string_view text, std::string_view separator);
+  FieldReader(std::string_view text, std::string_view separator);
 
-    // The next field; "" once the fields are used up.
-    fw::String Next();
+  // The next field; "" once the fields are used up.
+  fw::String Next();
 
 private:
-    std::string_view m_rest;  // the text after the fields read so far
-    std::string_view m_separator;
+  std::string_view m_rest;  // the text after the fields read so far
+  std::string_view m_separator;
 };
 
 }  // namespace calculator

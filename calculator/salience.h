@@ -14,9 +14,9 @@
 namespace calculator {
 
 enum class SalienceCategory : std::int32_t {
-    NegativeSalient = -1,  // x <= negSal
-    Hyperplane = 0,        // negSal < x < sal
-    PositiveSalient = 1,   // x >= sal
+  NegativeSalient = -1,  // x <= negSal
+  Hyperplane = 0,        // negSal < x < sal
+  PositiveSalient = 1,   // x >= sal
 };
 
 // The bounds belong to the salient categories; compared exactly, as Doubles.

@@ -17,7 +17,7 @@
 namespace {
 
 constexpr std::array<std::string_view, 6> kFields { "rOutFld", "ChiOutFld", "pOutFld",
-                                                     "sOutFld", "InputFld1", "InputFld2" };
+                                                    "sOutFld", "InputFld1", "InputFld2" };
 
 std::array<fw::String, 6> SixTexts(std::string_view bytes) {
   std::array<fw::String, 6> texts;

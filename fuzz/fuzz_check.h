@@ -12,7 +12,8 @@
 namespace fuzz {
 
 inline void Check(bool holds, const char* invariant) {
-  if (holds) return;
+  if (holds)
+    return;
   std::fprintf(stderr, "invariant does not hold: %s\n", invariant);
   std::abort();
 }

@@ -21,8 +21,7 @@ constexpr std::int32_t kMaxJoinedFields = 256;
 // The number of fields: one more than the separators found left to right without overlaps.
 std::int32_t FieldCount(std::string_view text, std::string_view sep) {
   std::int32_t count = 1;
-  for (std::size_t found = text.find(sep); found != std::string_view::npos;
-       found = text.find(sep, found + sep.size()))
+  for (std::size_t found = text.find(sep); found != std::string_view::npos; found = text.find(sep, found + sep.size()))
     ++count;
   return count;
 }
@@ -30,7 +29,8 @@ std::int32_t FieldCount(std::string_view text, std::string_view sep) {
 fw::String Join(const std::vector<fw::String>& fields, std::string_view sep) {
   fw::String joined;
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) joined += sep;
+    if (i > 0)
+      joined += sep;
     joined += fields[i];
   }
   return joined;
@@ -40,7 +40,8 @@ fw::String Join(const std::vector<fw::String>& fields, std::string_view sep) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view bytes = fuzz::Bytes(data, size);
-  if (bytes.empty()) return 0;
+  if (bytes.empty())
+    return 0;
   const std::size_t sepLength = static_cast<unsigned char>(bytes[0]) % 4;
   bytes.remove_prefix(1);
   std::int32_t n = 0;
@@ -62,13 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "there is no field before the first or after the last");
   std::vector<fw::String> fields;
   if (count <= kMaxJoinedFields) {
-    for (std::int32_t i = 1; i <= count; ++i) fields.push_back(fw::NthField(text, sep, i));
+    for (std::int32_t i = 1; i <= count; ++i)
+      fields.push_back(fw::NthField(text, sep, i));
     fuzz::Check(Join(fields, sep) == text, "the fields joined by the separator are the text");
   }
   // A replacement of another length, and one as long as the separator (byte for byte, for one byte).
   fw::String shifted(sep);
-  for (char& c : shifted) c = static_cast<char>(c + 1);
-  for (const std::string_view replacement : {kReplacement, std::string_view(shifted)}) {
+  for (char& c : shifted)
+    c = static_cast<char>(c + 1);
+  for (const std::string_view replacement : { kReplacement, std::string_view(shifted) }) {
     const fw::String replaced = fw::ReplaceAll(text, sep, replacement);
     const std::size_t separators = static_cast<std::size_t>(count - 1);
     fuzz::Check(replaced.size() + separators * sep.size() == text.size() + separators * replacement.size(),

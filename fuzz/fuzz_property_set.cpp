@@ -14,10 +14,14 @@
 namespace {
 
 void Add(fw::PropertySetBuilder& builder, const fw::PropertyEntry& entry) {
-  if (const auto* v = std::get_if<std::int32_t>(&entry.value)) builder.Int32(entry.key, *v);
-  if (const auto* v = std::get_if<bool>(&entry.value)) builder.Boolean(entry.key, *v);
-  if (const auto* v = std::get_if<fw::Colour>(&entry.value)) builder.Colour(entry.key, *v);
-  if (const auto* v = std::get_if<std::string>(&entry.value)) builder.String(entry.key, *v);
+  if (const auto* v = std::get_if<std::int32_t>(&entry.value))
+    builder.Int32(entry.key, *v);
+  if (const auto* v = std::get_if<bool>(&entry.value))
+    builder.Boolean(entry.key, *v);
+  if (const auto* v = std::get_if<fw::Colour>(&entry.value))
+    builder.Colour(entry.key, *v);
+  if (const auto* v = std::get_if<std::string>(&entry.value))
+    builder.String(entry.key, *v);
 }
 
 }  // namespace
@@ -32,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   fw::PropertySetBuilder builder;
-  for (const auto& entry : entries) Add(builder, entry);
+  for (const auto& entry : entries)
+    Add(builder, entry);
   fuzz::Check(builder.bytes() == set, "the entries written again give the same bytes");
   return 0;
 }

@@ -18,8 +18,10 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // A text that starts with an optional minus and then a digit, or a point and a digit: there
 // Val and std::from_chars read the same characters, and a finite result is the same Double.
 bool StartsWithPlainDecimal(std::string_view text) {
-  if (!text.empty() && text[0] == '-') text.remove_prefix(1);
-  if (!text.empty() && text[0] == '.') text.remove_prefix(1);
+  if (!text.empty() && text[0] == '-')
+    text.remove_prefix(1);
+  if (!text.empty() && text[0] == '.')
+    text.remove_prefix(1);
   return !text.empty() && IsDigit(text[0]);
 }
 

@@ -65,7 +65,9 @@ bool HandOverToMainWindow() {
 
 }  // namespace
 
-class AboutWnd& AboutWnd() { return fw::ImplicitWindow<class AboutWnd>(); }
+class AboutWnd& AboutWnd() {
+  return fw::ImplicitWindow<class AboutWnd>();
+}
 
 void AboutWnd::Layout() { fw::_SetProperties(*this, fw::PropertySetOf(Properties())); }
 

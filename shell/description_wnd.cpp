@@ -25,7 +25,9 @@ fw::TextArea& HelpField(const fw::Window& window) { return fw::ControlAs<fw::Tex
 
 }  // namespace
 
-class DescriptionWnd& DescriptionWnd() { return fw::ImplicitWindow<class DescriptionWnd>(); }
+class DescriptionWnd& DescriptionWnd() {
+  return fw::ImplicitWindow<class DescriptionWnd>();
+}
 
 void DescriptionWnd::Layout() {
   SetMenuBar(&Menu::Menu());

@@ -24,7 +24,9 @@ constexpr fw::TimerProperties kTimer1 { .Mode = 1, .Period = 1500 };
 
 }  // namespace
 
-class InvisibleWnd& InvisibleWnd() { return fw::ImplicitWindow<class InvisibleWnd>(); }
+class InvisibleWnd& InvisibleWnd() {
+  return fw::ImplicitWindow<class InvisibleWnd>();
+}
 
 void InvisibleWnd::Layout() {
   SetMenuBar(&Menu::Menu());

@@ -45,12 +45,12 @@ constexpr ItemRow kWindowItems[] = {
 
 std::unique_ptr<fw::MenuItem> NewOfClass(ItemClass kind) {
   switch (kind) {
-  case ItemClass::Quit:
-    return fw::NewMenuItem<fw::QuitMenuItem>();
-  case ItemClass::Apple:
-    return fw::NewMenuItem<fw::AppleMenuItem>();
-  case ItemClass::Plain:
-    break;
+    case ItemClass::Quit:
+      return fw::NewMenuItem<fw::QuitMenuItem>();
+    case ItemClass::Apple:
+      return fw::NewMenuItem<fw::AppleMenuItem>();
+    case ItemClass::Plain:
+      break;
   }
   return fw::NewMenuItem<fw::MenuItem>();
 }

@@ -27,14 +27,14 @@ void ForgetLoadedPictures();
 namespace _x_BadgeSm {
 // "BadgeSm", the About window's badge; a file without extension, recognised by its content.
 fw::PicturePtr BadgeSm();
-}
+}  // namespace _x_BadgeSm
 
 namespace _x_FactorsImageSmall {
 // "FactorsImageSmall.tiff", the factor-pattern picture of the main and About windows.
 fw::PicturePtr FactorsImageSmall();
-}
+}  // namespace _x_FactorsImageSmall
 
 namespace _x_Q {
 // "Q.png", the main window's help button.
 fw::PicturePtr Q();
-}
+}  // namespace _x_Q

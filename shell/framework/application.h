@@ -26,7 +26,9 @@ public:
   void SetMenuBar(MenuBar* bar) { m_menuBar = bar; }
 
   // Binds a handler to a menu item's name for the whole application.
-  void _AddMenuHandler(std::string_view itemName, MenuHandler handler) { m_menuHandlers.Add(itemName, std::move(handler)); }
+  void _AddMenuHandler(std::string_view itemName, MenuHandler handler) {
+    m_menuHandlers.Add(itemName, std::move(handler));
+  }
   // The handler the application bound to that item name, or nullptr.
   const MenuHandler* MenuHandlerFor(std::string_view itemName) const { return m_menuHandlers.Find(itemName); }
 

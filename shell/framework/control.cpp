@@ -42,9 +42,7 @@ void Control::RaiseAction() const {
 
 bool Control::RaiseKeyDown(const String& key) const { return m_keyDown ? m_keyDown(key) : false; }
 
-bool Control::RaiseMouseDown(std::int32_t x, std::int32_t y) const {
-  return m_mouseDown ? m_mouseDown(x, y) : false;
-}
+bool Control::RaiseMouseDown(std::int32_t x, std::int32_t y) const { return m_mouseDown ? m_mouseDown(x, y) : false; }
 
 void Control::Remember(std::string_view key, const PropertyValue& value) {
   for (auto& entry : m_values)

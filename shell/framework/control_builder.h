@@ -17,13 +17,13 @@ namespace fw {
 class Control;
 class Window;
 
-using ControlProperties = std::variant<TextAreaProperties, PushButtonProperties, StaticTextProperties,
-                                       CanvasProperties, RectangleProperties>;
+using ControlProperties =
+    std::variant<TextAreaProperties, PushButtonProperties, StaticTextProperties, CanvasProperties, RectangleProperties>;
 
 struct ControlRecord {
   ControlProperties properties;
-  float textSize { 0 };                    // text controls
-  PicturePtr (*picture)() { nullptr };     // canvases: the picture's accessor
+  float textSize { 0 };                 // text controls
+  PicturePtr (*picture)() { nullptr };  // canvases: the picture's accessor
 };
 
 const std::string& NameOf(const ControlRecord& record);

@@ -10,20 +10,20 @@ std::optional<String> KeyText(const QKeyEvent& event) {
   if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
     return std::nullopt;
   switch (event.key()) {
-  case Qt::Key_Backspace:
-    return Chr(8);
-  case Qt::Key_Tab:
-  case Qt::Key_Backtab:
-    return Chr(9);
-  case Qt::Key_Return:
-  case Qt::Key_Enter:
-    return Chr(13);
-  case Qt::Key_Escape:
-    return Chr(27);
-  case Qt::Key_Delete:
-    return Chr(127);
-  default:
-    break;
+    case Qt::Key_Backspace:
+      return Chr(8);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return Chr(9);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return Chr(13);
+    case Qt::Key_Escape:
+      return Chr(27);
+    case Qt::Key_Delete:
+      return Chr(127);
+    default:
+      break;
   }
   const QString text = event.text();
   if (text.isEmpty())

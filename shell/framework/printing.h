@@ -67,7 +67,7 @@ private:
   struct Line final {
     QTextLayout* layout { nullptr };
     int index { 0 };
-    double top { 0 };     // in device units, from the top of the text
+    double top { 0 };  // in device units, from the top of the text
     double bottom { 0 };
   };
 

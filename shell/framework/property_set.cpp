@@ -14,28 +14,79 @@ struct KeyEncoding {
 using enum PropertyEncoding;
 
 constexpr std::array<KeyEncoding, 73> kKeys { {
-  { "Placement", Int32 }, { "Width", Int32 }, { "Height", Int32 }, { "MinWidth", Int32 },
-  { "MinHeight", Int32 }, { "MaxWidth", Int32 }, { "MaxHeight", Int32 }, { "Frame", Int32 },
-  { "MacProcID", Int32 }, { "Index", Int32 }, { "Left", Int32 }, { "Top", Int32 },
-  { "TabPanelIndex", Int32 }, { "TabIndex", Int32 }, { "LimitText", Int32 }, { "Alignment", Int32 },
-  { "TextAlign", Int32 }, { "ButtonStyle", Int32 }, { "BorderWidth", Int32 }, { "Mode", Int32 },
-  { "Period", Int32 },
-  { "Composite", Boolean }, { "HasBackColor", Boolean }, { "Visible", Boolean },
-  { "FullScreen", Boolean }, { "MenuBarVisible", Boolean }, { "CloseButton", Boolean },
-  { "Resizeable", Boolean }, { "LiveResize", Boolean }, { "MaximizeButton", Boolean },
-  { "MinimizeButton", Boolean }, { "LockLeft", Boolean }, { "LockTop", Boolean },
-  { "LockRight", Boolean }, { "LockBottom", Boolean }, { "TabStop", Boolean }, { "Border", Boolean },
-  { "Multiline", Boolean }, { "ScrollbarHorizontal", Boolean }, { "ScrollbarVertical", Boolean },
-  { "Styled", Boolean }, { "UseFocusRing", Boolean }, { "Enabled", Boolean },
-  { "AutoDeactivate", Boolean }, { "HideSelection", Boolean }, { "Bold", Boolean },
-  { "Italic", Boolean }, { "Underline", Boolean }, { "ReadOnly", Boolean }, { "AcceptTabs", Boolean },
-  { "Selectable", Boolean }, { "Transparent", Boolean }, { "Default", Boolean }, { "Cancel", Boolean },
-  { "AcceptFocus", Boolean }, { "DoubleBuffer", Boolean }, { "EraseBackground", Boolean },
-  { "BackColor", Colour }, { "TextColor", Colour }, { "FillColor", Colour }, { "TopLeftColor", Colour },
-  { "BottomRightColor", Colour },
-  { "Name", String }, { "Title", String }, { "Text", String }, { "Caption", String },
-  { "TextFont", String }, { "HelpTag", String }, { "Format", String }, { "Mask", String },
-  { "DataSource", String }, { "DataField", String }, { "InitialParent", String },
+    { "Placement", Int32 },
+    { "Width", Int32 },
+    { "Height", Int32 },
+    { "MinWidth", Int32 },
+    { "MinHeight", Int32 },
+    { "MaxWidth", Int32 },
+    { "MaxHeight", Int32 },
+    { "Frame", Int32 },
+    { "MacProcID", Int32 },
+    { "Index", Int32 },
+    { "Left", Int32 },
+    { "Top", Int32 },
+    { "TabPanelIndex", Int32 },
+    { "TabIndex", Int32 },
+    { "LimitText", Int32 },
+    { "Alignment", Int32 },
+    { "TextAlign", Int32 },
+    { "ButtonStyle", Int32 },
+    { "BorderWidth", Int32 },
+    { "Mode", Int32 },
+    { "Period", Int32 },
+    { "Composite", Boolean },
+    { "HasBackColor", Boolean },
+    { "Visible", Boolean },
+    { "FullScreen", Boolean },
+    { "MenuBarVisible", Boolean },
+    { "CloseButton", Boolean },
+    { "Resizeable", Boolean },
+    { "LiveResize", Boolean },
+    { "MaximizeButton", Boolean },
+    { "MinimizeButton", Boolean },
+    { "LockLeft", Boolean },
+    { "LockTop", Boolean },
+    { "LockRight", Boolean },
+    { "LockBottom", Boolean },
+    { "TabStop", Boolean },
+    { "Border", Boolean },
+    { "Multiline", Boolean },
+    { "ScrollbarHorizontal", Boolean },
+    { "ScrollbarVertical", Boolean },
+    { "Styled", Boolean },
+    { "UseFocusRing", Boolean },
+    { "Enabled", Boolean },
+    { "AutoDeactivate", Boolean },
+    { "HideSelection", Boolean },
+    { "Bold", Boolean },
+    { "Italic", Boolean },
+    { "Underline", Boolean },
+    { "ReadOnly", Boolean },
+    { "AcceptTabs", Boolean },
+    { "Selectable", Boolean },
+    { "Transparent", Boolean },
+    { "Default", Boolean },
+    { "Cancel", Boolean },
+    { "AcceptFocus", Boolean },
+    { "DoubleBuffer", Boolean },
+    { "EraseBackground", Boolean },
+    { "BackColor", Colour },
+    { "TextColor", Colour },
+    { "FillColor", Colour },
+    { "TopLeftColor", Colour },
+    { "BottomRightColor", Colour },
+    { "Name", String },
+    { "Title", String },
+    { "Text", String },
+    { "Caption", String },
+    { "TextFont", String },
+    { "HelpTag", String },
+    { "Format", String },
+    { "Mask", String },
+    { "DataSource", String },
+    { "DataField", String },
+    { "InitialParent", String },
 } };
 
 void AppendBigEndian32(std::string& out, std::uint32_t value) {
@@ -71,23 +122,23 @@ private:
 
   PropertyValue value(const std::string& key, PropertyEncoding encoding) {
     switch (encoding) {
-    case Int32:
-      return static_cast<std::int32_t>(bigEndian32(key));
-    case Boolean: {
-      const char byte = take(key, 1)[0];
-      if (byte != '\x00' && byte != '\x01')
-        throw PropertySetError("the Boolean value of '" + key + "' is neither 0 nor 1", key, m_pos - 1);
-      return byte != '\x00';
-    }
-    case Colour: {
-      const std::string_view rgb = take(key, 3);
-      return fw::Colour { static_cast<std::uint8_t>(rgb[0]), static_cast<std::uint8_t>(rgb[1]),
-                          static_cast<std::uint8_t>(rgb[2]) };
-    }
-    case String: {
-      const std::uint32_t length = bigEndian32(key);
-      return std::string(take(key, length));
-    }
+      case Int32:
+        return static_cast<std::int32_t>(bigEndian32(key));
+      case Boolean: {
+        const char byte = take(key, 1)[0];
+        if (byte != '\x00' && byte != '\x01')
+          throw PropertySetError("the Boolean value of '" + key + "' is neither 0 nor 1", key, m_pos - 1);
+        return byte != '\x00';
+      }
+      case Colour: {
+        const std::string_view rgb = take(key, 3);
+        return fw::Colour { static_cast<std::uint8_t>(rgb[0]), static_cast<std::uint8_t>(rgb[1]),
+                            static_cast<std::uint8_t>(rgb[2]) };
+      }
+      case String: {
+        const std::uint32_t length = bigEndian32(key);
+        return std::string(take(key, length));
+      }
     }
     throw PropertySetError("bad encoding for '" + key + "'", key, m_pos);
   }
@@ -114,8 +165,7 @@ private:
 }  // namespace
 
 PropertySetError::PropertySetError(const std::string& what, std::string key, std::size_t offset)
-    : std::runtime_error(what + " at byte " + std::to_string(offset)), m_key(std::move(key)),
-      m_offset(offset) { }
+    : std::runtime_error(what + " at byte " + std::to_string(offset)), m_key(std::move(key)), m_offset(offset) { }
 
 std::optional<PropertyEncoding> EncodingOfKey(std::string_view key) {
   for (const auto& entry : kKeys)
@@ -159,9 +209,7 @@ PropertySetBuilder& PropertySetBuilder::String(std::string_view key, std::string
   return *this;
 }
 
-std::vector<PropertyEntry> ReadPropertySet(std::string_view set) {
-  return Reader(set).entries();
-}
+std::vector<PropertyEntry> ReadPropertySet(std::string_view set) { return Reader(set).entries(); }
 
 void _SetProperties(PropertyTarget& target, std::string_view set) {
   for (const auto& entry : ReadPropertySet(set))

@@ -37,7 +37,8 @@ bool g_failed = false;
 
 std::string Demangled(const char* name) {
   int status = 0;
-  const std::unique_ptr<char, void (*)(void*)> readable(abi::__cxa_demangle(name, nullptr, nullptr, &status), std::free);
+  const std::unique_ptr<char, void (*)(void*)> readable(abi::__cxa_demangle(name, nullptr, nullptr, &status),
+                                                        std::free);
   return status == 0 ? std::string(readable.get()) : std::string(name);
 }
 

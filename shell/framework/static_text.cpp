@@ -9,12 +9,12 @@ namespace {
 
 Qt::Alignment LabelAlignment(std::int32_t code) {
   switch (code) {
-  case 1:
-    return Qt::AlignHCenter | Qt::AlignTop;
-  case 2:
-    return Qt::AlignRight | Qt::AlignTop;
-  default:
-    return Qt::AlignLeft | Qt::AlignTop;
+    case 1:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case 2:
+      return Qt::AlignRight | Qt::AlignTop;
+    default:
+      return Qt::AlignLeft | Qt::AlignTop;
   }
 }
 

@@ -14,12 +14,12 @@ namespace {
 // Alignment 0 is the default, left; 1 left, 2 centred, 3 right.
 Qt::Alignment FieldAlignment(std::int32_t code) {
   switch (code) {
-  case 2:
-    return Qt::AlignHCenter;
-  case 3:
-    return Qt::AlignRight;
-  default:
-    return Qt::AlignLeft;
+    case 2:
+      return Qt::AlignHCenter;
+    case 3:
+      return Qt::AlignRight;
+    default:
+      return Qt::AlignLeft;
   }
 }
 

@@ -26,24 +26,28 @@ struct Decoded {
 Decoded DecodeAt(std::string_view s, std::size_t i) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
   const unsigned char b0 = byte(i);
-  if (b0 < 0x80) return {b0, 1};
+  if (b0 < 0x80)
+    return { b0, 1 };
   const std::size_t left = s.size() - i;
   const auto cont = [&](std::size_t k) { return (byte(i + k) & 0xC0) == 0x80; };
   if (b0 >= 0xC2 && b0 <= 0xDF) {
-    if (left >= 2 && cont(1)) return {static_cast<char32_t>(((b0 & 0x1F) << 6) | (byte(i + 1) & 0x3F)), 2};
+    if (left >= 2 && cont(1))
+      return { static_cast<char32_t>(((b0 & 0x1F) << 6) | (byte(i + 1) & 0x3F)), 2 };
   } else if (b0 >= 0xE0 && b0 <= 0xEF) {
     if (left >= 3 && cont(1) && cont(2)) {
       const char32_t c = ((b0 & 0x0F) << 12) | ((byte(i + 1) & 0x3F) << 6) | (byte(i + 2) & 0x3F);
-      if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) return {c, 3};
+      if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF))
+        return { c, 3 };
     }
   } else if (b0 >= 0xF0 && b0 <= 0xF4) {
     if (left >= 4 && cont(1) && cont(2) && cont(3)) {
-      const char32_t c = ((b0 & 0x07) << 18) | ((byte(i + 1) & 0x3F) << 12) |
-                         ((byte(i + 2) & 0x3F) << 6) | (byte(i + 3) & 0x3F);
-      if (c >= 0x10000 && c <= 0x10FFFF) return {c, 4};
+      const char32_t c =
+          ((b0 & 0x07) << 18) | ((byte(i + 1) & 0x3F) << 12) | ((byte(i + 2) & 0x3F) << 6) | (byte(i + 3) & 0x3F);
+      if (c >= 0x10000 && c <= 0x10FFFF)
+        return { c, 4 };
     }
   }
-  return {0xFFFD, 1};
+  return { 0xFFFD, 1 };
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -56,8 +60,8 @@ constexpr std::size_t kMaxSignificantDigits = 800;
 
 // The powers of ten that are exact Doubles: 10^0 to 10^22.
 constexpr std::array<double, 23> kExactPowersOfTen {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+  1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
 };
 constexpr std::uint64_t kExactIntegerLimit = std::uint64_t { 1 } << 53;  // every integer up to it is a Double
 
@@ -65,18 +69,19 @@ constexpr std::uint64_t kExactIntegerLimit = std::uint64_t { 1 } << 53;  // ever
 // them the number m x 10^e. When m is an exact Double and e is within the exact powers, the
 // one division or multiplication below is correctly rounded, the same Double as the long way
 // through from_chars. Nothing when the number is outside that range.
-std::optional<double> ShortDecimal(std::string_view intDigits, std::string_view fracDigits,
-                                   std::int64_t exponent) {
+std::optional<double> ShortDecimal(std::string_view intDigits, std::string_view fracDigits, std::int64_t exponent) {
   std::uint64_t m = 0;
-  for (const std::string_view part : {intDigits, fracDigits}) {
+  for (const std::string_view part : { intDigits, fracDigits }) {
     for (const char c : part) {
       m = m * 10 + static_cast<std::uint64_t>(c - '0');
-      if (m > kExactIntegerLimit) return std::nullopt;
+      if (m > kExactIntegerLimit)
+        return std::nullopt;
     }
   }
   const std::int64_t e = exponent - static_cast<std::int64_t>(fracDigits.size());
   constexpr std::int64_t kLargest = static_cast<std::int64_t>(kExactPowersOfTen.size()) - 1;
-  if (e < -kLargest || e > kLargest) return std::nullopt;
+  if (e < -kLargest || e > kLargest)
+    return std::nullopt;
   const double mantissa = static_cast<double>(m);
   return e < 0 ? mantissa / kExactPowersOfTen[static_cast<std::size_t>(-e)]
                : mantissa * kExactPowersOfTen[static_cast<std::size_t>(e)];
@@ -100,19 +105,23 @@ constexpr std::array<std::uint64_t, 15> kIntegerPowersOfTen = [] {
 // std::to_chars gives. They are laid out by its rule too, fixed notation unless scientific is
 // shorter.
 std::optional<String> ShortDecimalText(double magnitude, bool negative) {
-  if (!(magnitude >= 1e-7 && magnitude < 1e15)) return std::nullopt;
+  if (!(magnitude >= 1e-7 && magnitude < 1e15))
+    return std::nullopt;
   // The decimal k x 10^-places with the fewest places: k is the integer nearest to the scaled
   // value (adding 0.5 to a Double below 10^15 is exact), and the one correctly rounded
   // division checks that k x 10^-places reads back as the magnitude.
   std::uint64_t k = 0;
   int places = 0;
   for (;; ++places) {
-    if (places == static_cast<int>(kExactPowersOfTen.size())) return std::nullopt;
+    if (places == static_cast<int>(kExactPowersOfTen.size()))
+      return std::nullopt;
     const double power = kExactPowersOfTen[static_cast<std::size_t>(places)];
     const double scaled = magnitude * power;
-    if (scaled >= 1e15) return std::nullopt;
+    if (scaled >= 1e15)
+      return std::nullopt;
     k = static_cast<std::uint64_t>(scaled + 0.5);
-    if (static_cast<double>(k) / power == magnitude) break;
+    if (static_cast<double>(k) / power == magnitude)
+      break;
   }
   int trailingZeros = 0;  // only with no places: with a place fewer, k / 10 would have done
   while (k % 10 == 0) {
@@ -120,7 +129,8 @@ std::optional<String> ShortDecimalText(double magnitude, bool negative) {
     ++trailingZeros;
   }
   int n = 1;  // significant digits: k is now below 10^15, so at most 15
-  while (n < 15 && k >= kIntegerPowersOfTen[static_cast<std::size_t>(n)]) ++n;
+  while (n < 15 && k >= kIntegerPowersOfTen[static_cast<std::size_t>(n)])
+    ++n;
   const int E = n - 1 + trailingZeros - places;          // the leading digit stands for 10^E
   const int scientificLength = n + (n > 1 ? 1 : 0) + 4;  // "d.ddde-07": E has two digits here
   const int fixedLength = E < 0 ? n + 1 - E : (n > E + 1 ? n + 1 : E + 1);
@@ -129,13 +139,16 @@ std::optional<String> ShortDecimalText(double magnitude, bool negative) {
   // the digits, last digit first, skipping the point.
   const bool scientific = fixedLength > scientificLength;
   const int length = scientific ? scientificLength : fixedLength;
-  const int lead = !scientific && E < 0 ? 1 - E : 0;  // "0." and the zeros before the digits
+  const int lead = !scientific && E < 0 ? 1 - E : 0;                     // "0." and the zeros before the digits
   const int point = scientific ? 1 : (E >= 0 && n > E + 1 ? E + 1 : n);  // before digit `point`
   String text(static_cast<std::size_t>(length + (negative ? 1 : 0)), '0');
   char* const out = text.data() + (negative ? 1 : 0);
-  if (negative) text[0] = '-';
-  if (lead > 0) out[1] = '.';
-  if (point < n) out[point] = '.';
+  if (negative)
+    text[0] = '-';
+  if (lead > 0)
+    out[1] = '.';
+  if (point < n)
+    out[point] = '.';
   for (int i = n - 1; i >= 0; --i) {
     out[lead + i + (i >= point ? 1 : 0)] = static_cast<char>('0' + k % 10);
     k /= 10;
@@ -161,18 +174,21 @@ std::size_t Find(std::string_view s, std::string_view find, std::size_t from) {
 
 std::int32_t Len(std::string_view s) {
   std::int64_t count = 0;
-  for (std::size_t i = 0; i < s.size(); i += DecodeAt(s, i).size) ++count;
+  for (std::size_t i = 0; i < s.size(); i += DecodeAt(s, i).size)
+    ++count;
   return count > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(count);
 }
 
 std::int32_t Asc(std::string_view s) {
-  if (s.empty()) return 0;
+  if (s.empty())
+    return 0;
   return static_cast<std::int32_t>(DecodeAt(s, 0).code);
 }
 
 String Chr(std::int32_t n) {
   std::uint32_t c = static_cast<std::uint32_t>(n);
-  if (n < 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
+  if (n < 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+    c = 0xFFFD;
   String out;
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -195,22 +211,26 @@ String Chr(std::int32_t n) {
 double Val(std::string_view s) {
   std::size_t i = 0;
   const std::size_t n = s.size();
-  while (i < n && (s[i] == ' ' || s[i] == '\t')) ++i;
+  while (i < n && (s[i] == ' ' || s[i] == '\t'))
+    ++i;
   bool negative = false;
   if (i < n && (s[i] == '+' || s[i] == '-')) {
     negative = s[i] == '-';
     ++i;
   }
   const std::size_t intBegin = i;
-  while (i < n && IsDigit(s[i])) ++i;
+  while (i < n && IsDigit(s[i]))
+    ++i;
   const std::string_view intDigits = s.substr(intBegin, i - intBegin);
   std::string_view fracDigits;
   if (i < n && s[i] == '.') {
     const std::size_t fracBegin = ++i;
-    while (i < n && IsDigit(s[i])) ++i;
+    while (i < n && IsDigit(s[i]))
+      ++i;
     fracDigits = s.substr(fracBegin, i - fracBegin);
   }
-  if (intDigits.empty() && fracDigits.empty()) return 0.0;  // no digit: nothing readable
+  if (intDigits.empty() && fracDigits.empty())
+    return 0.0;  // no digit: nothing readable
 
   // The exponent belongs to the number only when at least one digit follows its letter and
   // sign. Its value is clamped far beyond the range of Double, which keeps every sum below
@@ -227,10 +247,12 @@ double Val(std::string_view s) {
       constexpr std::int64_t kClamp = 1'000'000'000'000;
       while (j < n && IsDigit(s[j])) {
         exponent = exponent * 10 + (s[j] - '0');
-        if (exponent > kClamp) exponent = kClamp;
+        if (exponent > kClamp)
+          exponent = kClamp;
         ++j;
       }
-      if (expNegative) exponent = -exponent;
+      if (expNegative)
+        exponent = -exponent;
     }
   }
 
@@ -240,17 +262,22 @@ double Val(std::string_view s) {
     return k < intDigits.size() ? intDigits[k] : fracDigits[k - intDigits.size()];
   };
   std::size_t first = 0;
-  while (first < total && digitAt(first) == '0') ++first;
-  if (first == total) return negative ? -0.0 : 0.0;
-  if (const auto value = ShortDecimal(intDigits, fracDigits, exponent)) return negative ? -*value : *value;
+  while (first < total && digitAt(first) == '0')
+    ++first;
+  if (first == total)
+    return negative ? -0.0 : 0.0;
+  if (const auto value = ShortDecimal(intDigits, fracDigits, exponent))
+    return negative ? -*value : *value;
 
   // The number is d.ddd... x 10^e10 with d the first non-zero digit.
-  const std::int64_t e10 = static_cast<std::int64_t>(intDigits.size()) -
-                           static_cast<std::int64_t>(first) - 1 + exponent;
+  const std::int64_t e10 =
+      static_cast<std::int64_t>(intDigits.size()) - static_cast<std::int64_t>(first) - 1 + exponent;
   const double largest = negative ? -DBL_MAX : DBL_MAX;
   const double zero = negative ? -0.0 : 0.0;
-  if (e10 > 400) return largest;
-  if (e10 < -400) return zero;
+  if (e10 > 400)
+    return largest;
+  if (e10 < -400)
+    return zero;
 
   std::string text;
   const std::size_t significant = total - first;
@@ -258,7 +285,8 @@ double Val(std::string_view s) {
   text.reserve(kept + 16);
   text += digitAt(first);
   text += '.';
-  for (std::size_t k = first + 1; k < first + kept; ++k) text += digitAt(k);
+  for (std::size_t k = first + 1; k < first + kept; ++k)
+    text += digitAt(k);
   for (std::size_t k = first + kept; k < total; ++k) {
     if (digitAt(k) != '0') {
       text += '1';
@@ -272,45 +300,56 @@ double Val(std::string_view s) {
 
   double value = 0.0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec == std::errc::result_out_of_range) return e10 > 0 ? largest : zero;
-  if (result.ec != std::errc() || !std::isfinite(value)) return e10 > 0 ? largest : zero;
+  if (result.ec == std::errc::result_out_of_range)
+    return e10 > 0 ? largest : zero;
+  if (result.ec != std::errc() || !std::isfinite(value))
+    return e10 > 0 ? largest : zero;
   return negative ? -value : value;
 }
 
 String Str(double d) {
-  if (std::isnan(d)) return "NaN";
-  if (std::isinf(d)) return d > 0 ? "Inf" : "-Inf";
-  if (d == 0.0) return "0";
-  if (auto text = ShortDecimalText(std::fabs(d), d < 0)) return std::move(*text);
+  if (std::isnan(d))
+    return "NaN";
+  if (std::isinf(d))
+    return d > 0 ? "Inf" : "-Inf";
+  if (d == 0.0)
+    return "0";
+  if (auto text = ShortDecimalText(std::fabs(d), d < 0))
+    return std::move(*text);
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, d);
   return String(buffer, result.ptr);
 }
 
 String Format(double d, std::string_view mask) {
-  if (std::isnan(d)) return "NaN";
-  if (std::isinf(d)) return d > 0 ? "Inf" : "-Inf";
+  if (std::isnan(d))
+    return "NaN";
+  if (std::isinf(d))
+    return d > 0 ? "Inf" : "-Inf";
 
   const auto isPlaceholder = [](char c) { return c == '#' || c == '0'; };
   const std::size_t point = mask.find('.');
   const std::string_view intMask = mask.substr(0, point);
-  const std::string_view fracMask =
-      point == std::string_view::npos ? std::string_view() : mask.substr(point + 1);
+  const std::string_view fracMask = point == std::string_view::npos ? std::string_view() : mask.substr(point + 1);
 
   std::string fracPlaceholders;  // the placeholders of the fraction, in order
   for (char c : fracMask)
-    if (isPlaceholder(c)) fracPlaceholders += c;
+    if (isPlaceholder(c))
+      fracPlaceholders += c;
   const std::size_t places = fracPlaceholders.size();
   std::size_t intPlaceholders = 0;
   std::size_t firstIntZero = std::string_view::npos;  // index among the integer placeholders
   for (char c : intMask) {
-    if (!isPlaceholder(c)) continue;
-    if (c == '0' && firstIntZero == std::string_view::npos) firstIntZero = intPlaceholders;
+    if (!isPlaceholder(c))
+      continue;
+    if (c == '0' && firstIntZero == std::string_view::npos)
+      firstIntZero = intPlaceholders;
     ++intPlaceholders;
   }
   bool hasSignChar = false;
   for (char c : mask)
-    if (c == '+' || c == '-') hasSignChar = true;
+    if (c == '+' || c == '-')
+      hasSignChar = true;
 
   // |d| correctly rounded to the mask's places ("I" or "I.F", F of exactly `places` digits).
   String rounded(DBL_MAX_10_EXP + places + 16, '\0');
@@ -321,17 +360,20 @@ String Format(double d, std::string_view mask) {
   std::string_view intDigits = std::string_view(rounded).substr(0, dot);
   const std::string_view fracDigits =
       dot == String::npos ? std::string_view() : std::string_view(rounded).substr(dot + 1);
-  while (!intDigits.empty() && intDigits.front() == '0') intDigits.remove_prefix(1);
+  while (!intDigits.empty() && intDigits.front() == '0')
+    intDigits.remove_prefix(1);
 
   bool fracNonZero = false;
   for (char c : fracDigits)
-    if (c != '0') fracNonZero = true;
+    if (c != '0')
+      fracNonZero = true;
   const bool negative = d < 0 && (!intDigits.empty() || fracNonZero);
 
   // Fraction positions 0..lastFrac show; the rest are trailing zeros under '#'.
   std::ptrdiff_t lastFrac = -1;
   for (std::size_t k = 0; k < places; ++k)
-    if (fracPlaceholders[k] == '0' || fracDigits[k] != '0') lastFrac = static_cast<std::ptrdiff_t>(k);
+    if (fracPlaceholders[k] == '0' || fracDigits[k] != '0')
+      lastFrac = static_cast<std::ptrdiff_t>(k);
 
   // Integer positions, counted from the right, below intWidth show.
   std::size_t intWidth = intDigits.size();
@@ -349,13 +391,16 @@ String Format(double d, std::string_view mask) {
   out.reserve(mask.size() + intDigits.size() + 8);
   std::size_t numberStart = String::npos;  // where the first digit or point went
   const auto markNumber = [&] {
-    if (numberStart == String::npos) numberStart = out.size();
+    if (numberStart == String::npos)
+      numberStart = out.size();
   };
   bool extraDone = false;
   const auto putExtra = [&] {
-    if (extraDone) return;
+    if (extraDone)
+      return;
     extraDone = true;
-    if (extra == 0) return;
+    if (extra == 0)
+      return;
     markNumber();
     out.append(intDigits.substr(0, extra));
   };
@@ -365,7 +410,8 @@ String Format(double d, std::string_view mask) {
     if (c == '+') {
       out += negative ? '-' : '+';
     } else if (c == '-') {
-      if (negative) out += '-';
+      if (negative)
+        out += '-';
     } else if (isPlaceholder(c)) {
       putExtra();
       const std::size_t fromRight = intPlaceholders - 1 - intIndex;
@@ -389,26 +435,32 @@ String Format(double d, std::string_view mask) {
       if (c == '+') {
         out += negative ? '-' : '+';
       } else if (c == '-') {
-        if (negative) out += '-';
+        if (negative)
+          out += '-';
       } else if (isPlaceholder(c)) {
-        if (static_cast<std::ptrdiff_t>(fracIndex) <= lastFrac) out += fracDigits[fracIndex];
+        if (static_cast<std::ptrdiff_t>(fracIndex) <= lastFrac)
+          out += fracDigits[fracIndex];
         ++fracIndex;
       } else {
         out += c;
       }
     }
   }
-  if (negative && !hasSignChar) out.insert(numberStart == String::npos ? 0 : numberStart, 1, '-');
+  if (negative && !hasSignChar)
+    out.insert(numberStart == String::npos ? 0 : numberStart, 1, '-');
   return out;
 }
 
 String NthField(std::string_view s, std::string_view sep, std::int32_t n) {
-  if (n < 1) return String();
-  if (sep.empty()) return n == 1 ? String(s) : String();
+  if (n < 1)
+    return String();
+  if (sep.empty())
+    return n == 1 ? String(s) : String();
   std::size_t begin = 0;
   for (std::int32_t field = 1; field < n; ++field) {
     const std::size_t found = Find(s, sep, begin);
-    if (found == std::string_view::npos) return String();
+    if (found == std::string_view::npos)
+      return String();
     begin = found + sep.size();
   }
   const std::size_t end = Find(s, sep, begin);
@@ -416,12 +468,14 @@ String NthField(std::string_view s, std::string_view sep, std::int32_t n) {
 }
 
 String ReplaceAll(std::string_view s, std::string_view find, std::string_view repl) {
-  if (find.empty()) return String(s);
+  if (find.empty())
+    return String(s);
   if (find.size() == 1 && repl.size() == 1) {  // one byte for another, as line ends are turned into tabs
     const char from = find[0];
     const char to = repl[0];
     String out(s);
-    for (char& c : out) c = c == from ? to : c;  // a select, not a branch, so it is vectorised
+    for (char& c : out)
+      c = c == from ? to : c;  // a select, not a branch, so it is vectorised
     return out;
   }
   String out;
@@ -429,7 +483,8 @@ String ReplaceAll(std::string_view s, std::string_view find, std::string_view re
   std::size_t begin = 0;
   for (;;) {
     const std::size_t found = Find(s, find, begin);
-    if (found == std::string_view::npos) break;
+    if (found == std::string_view::npos)
+      break;
     out.append(s.substr(begin, found - begin));
     out.append(repl);
     begin = found + find.size();

@@ -38,8 +38,8 @@ TEST(NumberFunctions, Sqrt) {
 }
 
 TEST(NumberFunctions, Abs) {
-  const double cases[][2] = {{0.0, 0.0}, {-0.0, 0.0}, {1.0, 1.0}, {-1.0, 1.0}, {-0.3, 0.3},
-                             {-DBL_MAX, DBL_MAX}, {-kInf, kInf}, {kInf, kInf}};
+  const double cases[][2] = { { 0.0, 0.0 },  { -0.0, 0.0 },         { 1.0, 1.0 },    { -1.0, 1.0 },
+                              { -0.3, 0.3 }, { -DBL_MAX, DBL_MAX }, { -kInf, kInf }, { kInf, kInf } };
   for (const auto& c : cases) {
     EXPECT_EQ(fw::Abs(c[0]), c[1]) << c[0];
     EXPECT_FALSE(std::signbit(fw::Abs(c[0]))) << c[0];
@@ -54,42 +54,43 @@ struct CvtCase {
 
 TEST(NumberFunctions, RuntimeCvtReal64ToSInt32) {
   const CvtCase cases[] = {
-      {0.0, 0},
-      {-0.0, 0},
-      {1.0, 1},
-      {-1.0, -1},
-      {2.9, 2},
-      {-2.9, -2},
-      {0.5, 0},
-      {-0.5, 0},
-      {0.9999999999999999, 0},
-      {99.0, 99},
-      {99.99, 99},
-      {5.0, 5},
-      {2147483647.0, INT32_MAX},
-      {2147483647.9, INT32_MAX},
-      {2147483648.0, INT32_MAX},
-      {2147483648.5, INT32_MAX},
-      {-2147483648.0, INT32_MIN},
-      {-2147483648.9, INT32_MIN},
-      {-2147483649.0, INT32_MIN},
-      {-2147483650.0, INT32_MIN},
-      {1e300, INT32_MAX},
-      {-1e300, INT32_MIN},
-      {DBL_MAX, INT32_MAX},
-      {-DBL_MAX, INT32_MIN},
-      {kInf, INT32_MAX},
-      {-kInf, INT32_MIN},
-      {kNaN, 0},
-      {-kNaN, 0},
-      {DBL_MIN, 0},
-      {-4.9e-324, 0},
+    { 0.0, 0 },
+    { -0.0, 0 },
+    { 1.0, 1 },
+    { -1.0, -1 },
+    { 2.9, 2 },
+    { -2.9, -2 },
+    { 0.5, 0 },
+    { -0.5, 0 },
+    { 0.9999999999999999, 0 },
+    { 99.0, 99 },
+    { 99.99, 99 },
+    { 5.0, 5 },
+    { 2147483647.0, INT32_MAX },
+    { 2147483647.9, INT32_MAX },
+    { 2147483648.0, INT32_MAX },
+    { 2147483648.5, INT32_MAX },
+    { -2147483648.0, INT32_MIN },
+    { -2147483648.9, INT32_MIN },
+    { -2147483649.0, INT32_MIN },
+    { -2147483650.0, INT32_MIN },
+    { 1e300, INT32_MAX },
+    { -1e300, INT32_MIN },
+    { DBL_MAX, INT32_MAX },
+    { -DBL_MAX, INT32_MIN },
+    { kInf, INT32_MAX },
+    { -kInf, INT32_MIN },
+    { kNaN, 0 },
+    { -kNaN, 0 },
+    { DBL_MIN, 0 },
+    { -4.9e-324, 0 },
   };
-  for (const auto& c : cases) EXPECT_EQ(fw::RuntimeCvtReal64ToSInt32(c.in), c.out) << c.in;
+  for (const auto& c : cases)
+    EXPECT_EQ(fw::RuntimeCvtReal64ToSInt32(c.in), c.out) << c.in;
 }
 
 TEST(NumberFunctions, RuntimeCvtSInt32ToReal64) {
-  const std::int32_t cases[] = {0, 1, -1, 2, 99, 97, 125, 1937, INT32_MAX, INT32_MIN};
+  const std::int32_t cases[] = { 0, 1, -1, 2, 99, 97, 125, 1937, INT32_MAX, INT32_MIN };
   for (std::int32_t n : cases) {
     const double d = fw::RuntimeCvtSInt32ToReal64(n);
     EXPECT_EQ(static_cast<std::int64_t>(d), static_cast<std::int64_t>(n));

@@ -49,14 +49,14 @@ TEST(PropertySet, ASetNoWindowWasGivenIsAnErrorNamingKeyAndOffset) {
     std::string key;
     std::size_t offset;
   } cases[] = {
-    { "Colour \x01\x02\x03"s, "Colour", 0 },                      // not one of the keys
-    { "Bold \x01Widht \x00\x00\x00\x01"s, "Widht", 6 },           // a misspelt key after a good entry
-    { "Width \x00\x00"s, "Width", 6 },                             // ends inside an Int32
-    { "Bold "s, "Bold", 5 },                                       // ends before a Boolean
-    { "Bold \x02"s, "Bold", 5 },                                   // a Boolean neither 0 nor 1
-    { "Text \x00\x00\x00\x09short"s, "Text", 9 },                  // a count past the end
-    { "Text \xFF\xFF\xFF\xFF"s, "Text", 9 },                       // a count no set can hold
-    { "Title"s, "Title", 0 },                                      // ends inside the key
+    { "Colour \x01\x02\x03"s, "Colour", 0 },             // not one of the keys
+    { "Bold \x01Widht \x00\x00\x00\x01"s, "Widht", 6 },  // a misspelt key after a good entry
+    { "Width \x00\x00"s, "Width", 6 },                   // ends inside an Int32
+    { "Bold "s, "Bold", 5 },                             // ends before a Boolean
+    { "Bold \x02"s, "Bold", 5 },                         // a Boolean neither 0 nor 1
+    { "Text \x00\x00\x00\x09short"s, "Text", 9 },        // a count past the end
+    { "Text \xFF\xFF\xFF\xFF"s, "Text", 9 },             // a count no set can hold
+    { "Title"s, "Title", 0 },                            // ends inside the key
   };
   for (const auto& c : cases) {
     try {

@@ -33,33 +33,35 @@ struct CharCase {
 
 TEST(TextFunctions, LenAndAsc) {
   const CharCase cases[] = {
-      {"", 0, 0},
-      {"a", 1, 97},
-      {"abc", 3, 97},
-      {" ", 1, 32},
-      {"\r", 1, 13},
-      {"\t", 1, 9},
-      {"\n", 1, 10},
-      {"\0"s, 1, 0},
-      {"\xC2\xB1", 1, 177},              // ±
-      {"\xE2\x89\xA4", 1, 8804},         // ≤
-      {"p \xE2\x89\xA4", 3, 112},        // "p ≤"
-      {"\xC3\xA9t\xC3\xA9", 3, 233},     // été
-      {"\xF0\x9F\x98\x80", 1, 0x1F600},  // 4-byte character
-      {"\xEF\xBF\xBF", 1, 0xFFFF},
-      {"\xF4\x8F\xBF\xBF", 1, 0x10FFFF},
-      // Invalid bytes: each one a character of its own, Asc U+FFFD.
-      {"\x80", 1, 0xFFFD},
-      {"\xFF", 1, 0xFFFD},
-      {"\xC2", 1, 0xFFFD},               // truncated sequence
-      {"\xC2x", 2, 0xFFFD},              // lead byte without its continuation
-      {"\xE2\x89", 2, 0xFFFD},           // truncated 3-byte sequence
-      {"\xC0\xAF", 2, 0xFFFD},           // overlong "/"
-      {"\xE0\x80\xAF", 3, 0xFFFD},       // overlong 3-byte
-      {"\xED\xA0\x80", 3, 0xFFFD},       // surrogate U+D800
-      {"\xF4\x90\x80\x80", 4, 0xFFFD},   // above U+10FFFF
-      {"\xF8\x88\x80\x80\x80", 5, 0xFFFD},
-      {"a\x80" "b", 3, 97},
+    { "", 0, 0 },
+    { "a", 1, 97 },
+    { "abc", 3, 97 },
+    { " ", 1, 32 },
+    { "\r", 1, 13 },
+    { "\t", 1, 9 },
+    { "\n", 1, 10 },
+    { "\0"s, 1, 0 },
+    { "\xC2\xB1", 1, 177 },              // ±
+    { "\xE2\x89\xA4", 1, 8804 },         // ≤
+    { "p \xE2\x89\xA4", 3, 112 },        // "p ≤"
+    { "\xC3\xA9t\xC3\xA9", 3, 233 },     // été
+    { "\xF0\x9F\x98\x80", 1, 0x1F600 },  // 4-byte character
+    { "\xEF\xBF\xBF", 1, 0xFFFF },
+    { "\xF4\x8F\xBF\xBF", 1, 0x10FFFF },
+    // Invalid bytes: each one a character of its own, Asc U+FFFD.
+    { "\x80", 1, 0xFFFD },
+    { "\xFF", 1, 0xFFFD },
+    { "\xC2", 1, 0xFFFD },              // truncated sequence
+    { "\xC2x", 2, 0xFFFD },             // lead byte without its continuation
+    { "\xE2\x89", 2, 0xFFFD },          // truncated 3-byte sequence
+    { "\xC0\xAF", 2, 0xFFFD },          // overlong "/"
+    { "\xE0\x80\xAF", 3, 0xFFFD },      // overlong 3-byte
+    { "\xED\xA0\x80", 3, 0xFFFD },      // surrogate U+D800
+    { "\xF4\x90\x80\x80", 4, 0xFFFD },  // above U+10FFFF
+    { "\xF8\x88\x80\x80\x80", 5, 0xFFFD },
+    { "a\x80"
+      "b",
+      3, 97 },
   };
   for (const auto& c : cases) {
     EXPECT_EQ(fw::Len(c.text), c.len) << c.text;
@@ -72,27 +74,27 @@ TEST(TextFunctions, Chr) {
     std::int32_t code;
     std::string text;
   } cases[] = {
-      {13, "\r"},
-      {9, "\t"},
-      {10, "\n"},
-      {0, "\0"s},
-      {65, "A"},
-      {127, "\x7F"},
-      {128, "\xC2\x80"},
-      {177, "\xC2\xB1"},
-      {0x7FF, "\xDF\xBF"},
-      {0x800, "\xE0\xA0\x80"},
-      {8804, "\xE2\x89\xA4"},
-      {0xFFFD, "\xEF\xBF\xBD"},
-      {0x10000, "\xF0\x90\x80\x80"},
-      {0x10FFFF, "\xF4\x8F\xBF\xBF"},
-      // No Unicode scalar value: U+FFFD.
-      {-1, "\xEF\xBF\xBD"},
-      {INT32_MIN, "\xEF\xBF\xBD"},
-      {0xD800, "\xEF\xBF\xBD"},
-      {0xDFFF, "\xEF\xBF\xBD"},
-      {0x110000, "\xEF\xBF\xBD"},
-      {INT32_MAX, "\xEF\xBF\xBD"},
+    { 13, "\r" },
+    { 9, "\t" },
+    { 10, "\n" },
+    { 0, "\0"s },
+    { 65, "A" },
+    { 127, "\x7F" },
+    { 128, "\xC2\x80" },
+    { 177, "\xC2\xB1" },
+    { 0x7FF, "\xDF\xBF" },
+    { 0x800, "\xE0\xA0\x80" },
+    { 8804, "\xE2\x89\xA4" },
+    { 0xFFFD, "\xEF\xBF\xBD" },
+    { 0x10000, "\xF0\x90\x80\x80" },
+    { 0x10FFFF, "\xF4\x8F\xBF\xBF" },
+    // No Unicode scalar value: U+FFFD.
+    { -1, "\xEF\xBF\xBD" },
+    { INT32_MIN, "\xEF\xBF\xBD" },
+    { 0xD800, "\xEF\xBF\xBD" },
+    { 0xDFFF, "\xEF\xBF\xBD" },
+    { 0x110000, "\xEF\xBF\xBD" },
+    { INT32_MAX, "\xEF\xBF\xBD" },
   };
   for (const auto& c : cases) {
     EXPECT_EQ(fw::Chr(c.code), c.text) << c.code;
@@ -102,7 +104,8 @@ TEST(TextFunctions, Chr) {
 
 TEST(TextFunctions, ChrAscRoundTrip) {
   for (std::int32_t code = 0; code <= 0x10FFFF; code += (code < 0x3000 ? 1 : 97)) {
-    if (code >= 0xD800 && code <= 0xDFFF) continue;
+    if (code >= 0xD800 && code <= 0xDFFF)
+      continue;
     ASSERT_EQ(fw::Asc(fw::Chr(code)), code);
   }
 }
@@ -117,105 +120,105 @@ struct ValCase {
 
 TEST(TextFunctions, Val) {
   const ValCase cases[] = {
-      // Nothing readable.
-      {"", 0.0},
-      {" ", 0.0},
-      {"\t\t", 0.0},
-      {"-", 0.0},
-      {"+", 0.0},
-      {".", 0.0},
-      {"+.", 0.0},
-      {"-.", 0.0},
-      {"abc", 0.0},
-      {"e5", 0.0},
-      {".e5", 0.0},
-      {"- 5", 0.0},
-      {"--5", 0.0},
-      {"+-5", 0.0},
-      {"\r5", 0.0},  // only spaces and tabs are skipped
-      {"\n5", 0.0},
-      {"x1", 0.0},
-      {"Data as read", 0.0},
-      {"NaN", 0.0},
-      {"nan", 0.0},
-      {"inf", 0.0},
-      {"Infinity", 0.0},
-      {"0x10", 0.0},
-      // Plain numbers.
-      {"0", 0.0},
-      {"1", 1.0},
-      {"-1", -1.0},
-      {"+1", 1.0},
-      {"5", 5.0},
-      {"99", 99.0},
-      {"100", 100.0},
-      {"007", 7.0},
-      {".5", 0.5},
-      {"5.", 5.0},
-      {"-.3", -0.3},
-      {"+.3", 0.3},
-      {".10", 0.1},
-      {".996", 0.996},
-      {"-.004", -0.004},
-      {"0.9999", 0.9999},
-      {"1.5", 1.5},
-      {"1.0", 1.0},
-      {"-1.0", -1.0},
-      {"123.456", 123.456},
-      // Blanks and what follows the number.
-      {"  .5", 0.5},
-      {"\t-2", -2.0},
-      {" \t 3.25xyz", 3.25},
-      {"12abc", 12.0},
-      {"1.2.3", 1.2},
-      {"1..2", 1.0},
-      {"3 4", 3.0},
-      {".5\n", 0.5},
-      {".5\r.7", 0.5},
-      {"1,5", 1.0},
-      {"5%", 5.0},
-      // Exponents.
-      {"1.2E-02", 0.012},
-      {"1e5", 1e5},
-      {"1E5", 1e5},
-      {"1e+5", 1e5},
-      {"-2.5e-3", -2.5e-3},
-      {".5e1", 5.0},
-      {"5.e1", 50.0},
-      {"1e05", 1e5},
-      {"1e0000000000000000000000000002", 100.0},
-      {"1e", 1.0},
-      {"1e+", 1.0},
-      {"1e-", 1.0},
-      {"1E", 1.0},
-      {"1ex", 1.0},
-      {"1e+x", 1.0},
-      {"1e 5", 1.0},
-      {"1e5e6", 1e5},
-      {"1e5.5", 1e5},
-      // Correct rounding.
-      {"0.1", 0.1},
-      {"0.30000000000000004", 0.30000000000000004},
-      {"9007199254740993", 9007199254740992.0},  // tie, to even
-      {"9007199254740993.0000000000000000000001", 9007199254740994.0},
-      {"2.2250738585072014e-308", DBL_MIN},
-      {"1.7976931348623157e308", DBL_MAX},
-      // Saturation and underflow: always finite.
-      {"1e999", DBL_MAX},
-      {"-1e999", -DBL_MAX},
-      {"1.7976931348623159e308", DBL_MAX},
-      {"-1.7976931348623159e308", -DBL_MAX},
-      {"1e308", 1e308},
-      {"1e99999999999999999999999999", DBL_MAX},
-      {"1e-400", 0.0},
-      {"-1e-400", 0.0},
-      {"1e-99999999999999999999999999", 0.0},
-      {"0e999999", 0.0},
-      {"4.9406564584124654e-324", kDenormMin},
-      {"5e-324", kDenormMin},
-      {"3e-324", kDenormMin},
-      {"2e-324", 0.0},
-      {"2.2250738585072009e-308", 2.2250738585072009e-308},
+    // Nothing readable.
+    { "", 0.0 },
+    { " ", 0.0 },
+    { "\t\t", 0.0 },
+    { "-", 0.0 },
+    { "+", 0.0 },
+    { ".", 0.0 },
+    { "+.", 0.0 },
+    { "-.", 0.0 },
+    { "abc", 0.0 },
+    { "e5", 0.0 },
+    { ".e5", 0.0 },
+    { "- 5", 0.0 },
+    { "--5", 0.0 },
+    { "+-5", 0.0 },
+    { "\r5", 0.0 },  // only spaces and tabs are skipped
+    { "\n5", 0.0 },
+    { "x1", 0.0 },
+    { "Data as read", 0.0 },
+    { "NaN", 0.0 },
+    { "nan", 0.0 },
+    { "inf", 0.0 },
+    { "Infinity", 0.0 },
+    { "0x10", 0.0 },
+    // Plain numbers.
+    { "0", 0.0 },
+    { "1", 1.0 },
+    { "-1", -1.0 },
+    { "+1", 1.0 },
+    { "5", 5.0 },
+    { "99", 99.0 },
+    { "100", 100.0 },
+    { "007", 7.0 },
+    { ".5", 0.5 },
+    { "5.", 5.0 },
+    { "-.3", -0.3 },
+    { "+.3", 0.3 },
+    { ".10", 0.1 },
+    { ".996", 0.996 },
+    { "-.004", -0.004 },
+    { "0.9999", 0.9999 },
+    { "1.5", 1.5 },
+    { "1.0", 1.0 },
+    { "-1.0", -1.0 },
+    { "123.456", 123.456 },
+    // Blanks and what follows the number.
+    { "  .5", 0.5 },
+    { "\t-2", -2.0 },
+    { " \t 3.25xyz", 3.25 },
+    { "12abc", 12.0 },
+    { "1.2.3", 1.2 },
+    { "1..2", 1.0 },
+    { "3 4", 3.0 },
+    { ".5\n", 0.5 },
+    { ".5\r.7", 0.5 },
+    { "1,5", 1.0 },
+    { "5%", 5.0 },
+    // Exponents.
+    { "1.2E-02", 0.012 },
+    { "1e5", 1e5 },
+    { "1E5", 1e5 },
+    { "1e+5", 1e5 },
+    { "-2.5e-3", -2.5e-3 },
+    { ".5e1", 5.0 },
+    { "5.e1", 50.0 },
+    { "1e05", 1e5 },
+    { "1e0000000000000000000000000002", 100.0 },
+    { "1e", 1.0 },
+    { "1e+", 1.0 },
+    { "1e-", 1.0 },
+    { "1E", 1.0 },
+    { "1ex", 1.0 },
+    { "1e+x", 1.0 },
+    { "1e 5", 1.0 },
+    { "1e5e6", 1e5 },
+    { "1e5.5", 1e5 },
+    // Correct rounding.
+    { "0.1", 0.1 },
+    { "0.30000000000000004", 0.30000000000000004 },
+    { "9007199254740993", 9007199254740992.0 },  // tie, to even
+    { "9007199254740993.0000000000000000000001", 9007199254740994.0 },
+    { "2.2250738585072014e-308", DBL_MIN },
+    { "1.7976931348623157e308", DBL_MAX },
+    // Saturation and underflow: always finite.
+    { "1e999", DBL_MAX },
+    { "-1e999", -DBL_MAX },
+    { "1.7976931348623159e308", DBL_MAX },
+    { "-1.7976931348623159e308", -DBL_MAX },
+    { "1e308", 1e308 },
+    { "1e99999999999999999999999999", DBL_MAX },
+    { "1e-400", 0.0 },
+    { "-1e-400", 0.0 },
+    { "1e-99999999999999999999999999", 0.0 },
+    { "0e999999", 0.0 },
+    { "4.9406564584124654e-324", kDenormMin },
+    { "5e-324", kDenormMin },
+    { "3e-324", kDenormMin },
+    { "2e-324", 0.0 },
+    { "2.2250738585072009e-308", 2.2250738585072009e-308 },
   };
   for (const auto& c : cases) {
     const double v = fw::Val(c.text);
@@ -273,38 +276,72 @@ struct StrCase {
 
 TEST(TextFunctions, Str) {
   const StrCase cases[] = {
-      {0.0, "0"},
-      {-0.0, "0"},
-      {1.0, "1"},
-      {-1.0, "-1"},
-      {0.996, "0.996"},
-      {-0.004, "-0.004"},
-      {0.5, "0.5"},
-      {0.1, "0.1"},
-      {0.1 + 0.2, "0.30000000000000004"},
-      {100.0, "100"},
-      {1.5, "1.5"},
-      {1e-5, "1e-05"},
-      {1e21, "1e+21"},
-      {123456789012.0, "123456789012"},
-      {DBL_MAX, "1.7976931348623157e+308"},
-      {kDenormMin, "5e-324"},
-      {kNaN, "NaN"},
-      {kInf, "Inf"},
-      {-kInf, "-Inf"},
+    { 0.0, "0" },
+    { -0.0, "0" },
+    { 1.0, "1" },
+    { -1.0, "-1" },
+    { 0.996, "0.996" },
+    { -0.004, "-0.004" },
+    { 0.5, "0.5" },
+    { 0.1, "0.1" },
+    { 0.1 + 0.2, "0.30000000000000004" },
+    { 100.0, "100" },
+    { 1.5, "1.5" },
+    { 1e-5, "1e-05" },
+    { 1e21, "1e+21" },
+    { 123456789012.0, "123456789012" },
+    { DBL_MAX, "1.7976931348623157e+308" },
+    { kDenormMin, "5e-324" },
+    { kNaN, "NaN" },
+    { kInf, "Inf" },
+    { -kInf, "-Inf" },
   };
-  for (const auto& c : cases) EXPECT_EQ(fw::Str(c.value), c.text) << c.value;
+  for (const auto& c : cases)
+    EXPECT_EQ(fw::Str(c.value), c.text) << c.value;
 }
 
 TEST(TextFunctions, StrRoundTripsThroughVal) {
   const double values[] = {
-      0.0,   1.0,    -1.0,   0.996,   0.007,  0.982, 0.449,  -0.004, -0.089, 0.3,
-      1e-5,  -1e-5,  1e-300, 1e300,   1e21,   1e22,  123.456, 1.0 / 3.0, 2.0 / 3.0,
-      0.9984748335142183,    0.3613356285513909,   0.9904006789969405, 0.9992090313118029,
-      7.335177658475547,     29.83030444832799,    1.0822436436731986, 1.3281482840238252,
-      DBL_MAX, -DBL_MAX, DBL_MIN, -DBL_MIN, kDenormMin, -kDenormMin, 2.2250738585072009e-308,
-      9007199254740993.0, 4503599627370497.5, 0.1 + 0.2, std::nextafter(1.0, 2.0),
-      std::nextafter(1.0, 0.0), std::nextafter(0.0, 1.0),
+    0.0,
+    1.0,
+    -1.0,
+    0.996,
+    0.007,
+    0.982,
+    0.449,
+    -0.004,
+    -0.089,
+    0.3,
+    1e-5,
+    -1e-5,
+    1e-300,
+    1e300,
+    1e21,
+    1e22,
+    123.456,
+    1.0 / 3.0,
+    2.0 / 3.0,
+    0.9984748335142183,
+    0.3613356285513909,
+    0.9904006789969405,
+    0.9992090313118029,
+    7.335177658475547,
+    29.83030444832799,
+    1.0822436436731986,
+    1.3281482840238252,
+    DBL_MAX,
+    -DBL_MAX,
+    DBL_MIN,
+    -DBL_MIN,
+    kDenormMin,
+    -kDenormMin,
+    2.2250738585072009e-308,
+    9007199254740993.0,
+    4503599627370497.5,
+    0.1 + 0.2,
+    std::nextafter(1.0, 2.0),
+    std::nextafter(1.0, 0.0),
+    std::nextafter(0.0, 1.0),
   };
   for (double v : values) {
     const std::string s = fw::Str(v);
@@ -316,7 +353,8 @@ TEST(TextFunctions, StrRoundTripsThroughVal) {
     bits = bits * 6364136223846793005ULL + 1442695040888963407ULL;
     double v;
     std::memcpy(&v, &bits, sizeof v);
-    if (!std::isfinite(v)) continue;
+    if (!std::isfinite(v))
+      continue;
     ASSERT_EQ(fw::Val(fw::Str(v)), v) << fw::Str(v);
   }
 }
@@ -340,7 +378,8 @@ double FromChars(const std::string& text) {
 std::string RandomDecimal(std::mt19937_64& random) {
   const std::size_t count = random() % 17 + 1;
   std::string digits;
-  for (std::size_t k = 0; k < count; ++k) digits += static_cast<char>('0' + random() % 10);
+  for (std::size_t k = 0; k < count; ++k)
+    digits += static_cast<char>('0' + random() % 10);
   const std::size_t point = random() % (count + 3);  // past the digits: zeros after the point
   std::string text = random() % 2 == 0 ? "-" : "";
   if (point <= count) {
@@ -348,7 +387,8 @@ std::string RandomDecimal(std::mt19937_64& random) {
   } else {
     text += "." + std::string(point - count, '0') + digits;
   }
-  if (random() % 2 == 0) text += "e" + std::to_string(static_cast<int>(random() % 51) - 25);
+  if (random() % 2 == 0)
+    text += "e" + std::to_string(static_cast<int>(random() % 51) - 25);
   return text;
 }
 
@@ -358,9 +398,10 @@ TEST(TextFunctions, StrIsToCharsForShortDecimals) {
   double power = 1.0;
   for (int p = 0; p <= 6; ++p, power *= 10.0) {
     for (std::int64_t k = 1; k < 1000000; ++k) {
-      for (const double v : {static_cast<double>(k) / power, -static_cast<double>(k) / power}) {
+      for (const double v : { static_cast<double>(k) / power, -static_cast<double>(k) / power }) {
         const std::string expected = ToChars(v);
-        if (fw::Str(v) != expected) FAIL() << fw::Str(v) << " for " << expected;
+        if (fw::Str(v) != expected)
+          FAIL() << fw::Str(v) << " for " << expected;
       }
     }
   }
@@ -369,7 +410,7 @@ TEST(TextFunctions, StrIsToCharsForShortDecimals) {
 TEST(TextFunctions, StrIsToCharsForRandomDoubles) {
   std::mt19937_64 random(20240607);
   for (int k = 0; k < 200000; ++k) {
-    for (const double v : {FromChars(RandomDecimal(random)), std::bit_cast<double>(random())}) {
+    for (const double v : { FromChars(RandomDecimal(random)), std::bit_cast<double>(random()) }) {
       if (std::isfinite(v) && v != 0.0) {
         ASSERT_EQ(fw::Str(v), ToChars(v));
       }
@@ -398,100 +439,100 @@ struct FormatCase {
 
 TEST(TextFunctions, Format) {
   const FormatCase cases[] = {
-      // rc of the worked examples with "+ #.####".
-      {0.99851, "+ #.####", "+ .9985"},
-      {-0.36131, "+ #.####", "- .3613"},
-      {0.9984748335142183, "+ #.####", "+ .9985"},
-      {0.3613356285513909, "+ #.####", "+ .3613"},
-      {-0.3613356285513909, "+ #.####", "- .3613"},
-      {0.9904006789969405, "+ #.####", "+ .9904"},
-      {0.9992090313118029, "+ #.####", "+ .9992"},
-      {0.5, "+ #.####", "+ .5"},
-      {0.12, "+ #.####", "+ .12"},
-      {-0.0001, "+ #.####", "- .0001"},
-      {0.99996, "+ #.####", "+ 1"},
-      {-0.99996, "+ #.####", "- 1"},
-      {0.99994, "+ #.####", "+ .9999"},
-      {1.0, "+ #.####", "+ 1"},
-      {-1.0, "+ #.####", "- 1"},
-      {1.5, "+ #.####", "+ 1.5"},
-      {0.0, "+ #.####", "+ 0"},
-      {-0.0, "+ #.####", "+ 0"},
-      {0.00004, "+ #.####", "+ 0"},
-      {-0.00004, "+ #.####", "+ 0"},  // rounds to zero: no minus
-      {-1e-17, "+ #.####", "+ 0"},
-      {12.34567, "+ #.####", "+ 12.3457"},
-      // chi of the worked examples with "#####.###".
-      {7.33456, "#####.###", "7.335"},
-      {7.335177658475547, "#####.###", "7.335"},
-      {29.83, "#####.###", "29.83"},
-      {29.83030444832799, "#####.###", "29.83"},
-      {1.0822436436731986, "#####.###", "1.082"},
-      {1.3281482840238252, "#####.###", "1.328"},
-      {0.0, "#####.###", "0"},
-      {0.0004, "#####.###", "0"},
-      {0.0005, "#####.###", ".001"},  // 0.0005 is a little above its decimal
-      {0.25, "#####.###", ".25"},
-      {10.8, "#####.###", "10.8"},
-      {12345.678, "#####.###", "12345.678"},
-      {1234567.25, "#####.###", "1234567.25"},
-      {99999.9999, "#####.###", "100000"},
-      {-3.5, "#####.###", "-3.5"},
-      {-0.25, "#####.###", "-.25"},
-      {1e20, "#####.###", "100000000000000000000"},
-      // "0.000".
-      {0.2, "0.000", "0.200"},
-      {-1.0, "0.000", "-1.000"},
-      {1.0, "0.000", "1.000"},
-      {0.0, "0.000", "0.000"},
-      {10.0 / 10.5, "0.000", "0.952"},
-      {0.9995, "0.000", "1.000"},  // 0.9995 is a little above its decimal
-      {0.99951, "0.000", "1.000"},
-      {123.4567, "0.000", "123.457"},
-      {-0.0001, "0.000", "0.000"},
-      // Ties of exactly representable values go to the even digit.
-      {0.5, "0", "0"},
-      {1.5, "0", "2"},
-      {2.5, "0", "2"},
-      {0.125, "0.00", "0.12"},
-      {0.375, "0.00", "0.38"},
-      // Other masks.
-      {5.0, "#", "5"},
-      {0.0, "#", "0"},
-      {0.4, "#", "0"},
-      {123.0, "#", "123"},
-      {5.0, "000", "005"},
-      {-5.0, "000", "-005"},
-      {5.0, "#0", "5"},
-      {5.0, "0#", "05"},
-      {0.1, "#.#0", ".10"},
-      {0.1, "#.0#", ".1"},
-      {0.0, "#.##", "0"},
-      {0.0, ".##", "0"},
-      {0.25, ".##", ".25"},
-      {3.25, ".##", "3.25"},
-      {5.0, "0.", "5"},
-      {5.0, "", "5"},
-      {-5.0, "", "-5"},
-      {0.0, "", "0"},
-      {2.0, "x", "x2"},
-      {-2.0, "$#.00", "$-2.00"},
-      {2.0, "$#.00", "$2.00"},
-      {2.5, "-#.#", "2.5"},
-      {-2.5, "-#.#", "-2.5"},
-      {2.5, "#.# -", "2.5 "},
-      {-2.5, "#.# -", "2.5 -"},
-      {-2.5, "#.#+", "2.5-"},
-      {2.5, "(+) #.#", "(+) 2.5"},
-      {2.5, "#.#.#", "2.5."},   // the second point stands as it is
-      {0.5, "#.# %", ".5 %"},
+    // rc of the worked examples with "+ #.####".
+    { 0.99851, "+ #.####", "+ .9985" },
+    { -0.36131, "+ #.####", "- .3613" },
+    { 0.9984748335142183, "+ #.####", "+ .9985" },
+    { 0.3613356285513909, "+ #.####", "+ .3613" },
+    { -0.3613356285513909, "+ #.####", "- .3613" },
+    { 0.9904006789969405, "+ #.####", "+ .9904" },
+    { 0.9992090313118029, "+ #.####", "+ .9992" },
+    { 0.5, "+ #.####", "+ .5" },
+    { 0.12, "+ #.####", "+ .12" },
+    { -0.0001, "+ #.####", "- .0001" },
+    { 0.99996, "+ #.####", "+ 1" },
+    { -0.99996, "+ #.####", "- 1" },
+    { 0.99994, "+ #.####", "+ .9999" },
+    { 1.0, "+ #.####", "+ 1" },
+    { -1.0, "+ #.####", "- 1" },
+    { 1.5, "+ #.####", "+ 1.5" },
+    { 0.0, "+ #.####", "+ 0" },
+    { -0.0, "+ #.####", "+ 0" },
+    { 0.00004, "+ #.####", "+ 0" },
+    { -0.00004, "+ #.####", "+ 0" },  // rounds to zero: no minus
+    { -1e-17, "+ #.####", "+ 0" },
+    { 12.34567, "+ #.####", "+ 12.3457" },
+    // chi of the worked examples with "#####.###".
+    { 7.33456, "#####.###", "7.335" },
+    { 7.335177658475547, "#####.###", "7.335" },
+    { 29.83, "#####.###", "29.83" },
+    { 29.83030444832799, "#####.###", "29.83" },
+    { 1.0822436436731986, "#####.###", "1.082" },
+    { 1.3281482840238252, "#####.###", "1.328" },
+    { 0.0, "#####.###", "0" },
+    { 0.0004, "#####.###", "0" },
+    { 0.0005, "#####.###", ".001" },  // 0.0005 is a little above its decimal
+    { 0.25, "#####.###", ".25" },
+    { 10.8, "#####.###", "10.8" },
+    { 12345.678, "#####.###", "12345.678" },
+    { 1234567.25, "#####.###", "1234567.25" },
+    { 99999.9999, "#####.###", "100000" },
+    { -3.5, "#####.###", "-3.5" },
+    { -0.25, "#####.###", "-.25" },
+    { 1e20, "#####.###", "100000000000000000000" },
+    // "0.000".
+    { 0.2, "0.000", "0.200" },
+    { -1.0, "0.000", "-1.000" },
+    { 1.0, "0.000", "1.000" },
+    { 0.0, "0.000", "0.000" },
+    { 10.0 / 10.5, "0.000", "0.952" },
+    { 0.9995, "0.000", "1.000" },  // 0.9995 is a little above its decimal
+    { 0.99951, "0.000", "1.000" },
+    { 123.4567, "0.000", "123.457" },
+    { -0.0001, "0.000", "0.000" },
+    // Ties of exactly representable values go to the even digit.
+    { 0.5, "0", "0" },
+    { 1.5, "0", "2" },
+    { 2.5, "0", "2" },
+    { 0.125, "0.00", "0.12" },
+    { 0.375, "0.00", "0.38" },
+    // Other masks.
+    { 5.0, "#", "5" },
+    { 0.0, "#", "0" },
+    { 0.4, "#", "0" },
+    { 123.0, "#", "123" },
+    { 5.0, "000", "005" },
+    { -5.0, "000", "-005" },
+    { 5.0, "#0", "5" },
+    { 5.0, "0#", "05" },
+    { 0.1, "#.#0", ".10" },
+    { 0.1, "#.0#", ".1" },
+    { 0.0, "#.##", "0" },
+    { 0.0, ".##", "0" },
+    { 0.25, ".##", ".25" },
+    { 3.25, ".##", "3.25" },
+    { 5.0, "0.", "5" },
+    { 5.0, "", "5" },
+    { -5.0, "", "-5" },
+    { 0.0, "", "0" },
+    { 2.0, "x", "x2" },
+    { -2.0, "$#.00", "$-2.00" },
+    { 2.0, "$#.00", "$2.00" },
+    { 2.5, "-#.#", "2.5" },
+    { -2.5, "-#.#", "-2.5" },
+    { 2.5, "#.# -", "2.5 " },
+    { -2.5, "#.# -", "2.5 -" },
+    { -2.5, "#.#+", "2.5-" },
+    { 2.5, "(+) #.#", "(+) 2.5" },
+    { 2.5, "#.#.#", "2.5." },  // the second point stands as it is
+    { 0.5, "#.# %", ".5 %" },
   };
   for (const auto& c : cases)
     EXPECT_EQ(fw::Format(c.value, c.mask), c.text) << c.value << " \"" << c.mask << '"';
 }
 
 TEST(TextFunctions, FormatNonFinite) {
-  const char* masks[] = {"+ #.####", "#####.###", "0.000", "", "#", "x"};
+  const char* masks[] = { "+ #.####", "#####.###", "0.000", "", "#", "x" };
   for (const char* mask : masks) {
     EXPECT_EQ(fw::Format(kNaN, mask), "NaN") << mask;
     EXPECT_EQ(fw::Format(-kNaN, mask), "NaN") << mask;
@@ -533,40 +574,43 @@ struct FieldCase {
 
 TEST(TextFunctions, NthField) {
   const FieldCase cases[] = {
-      {"a\tb\tc", "\t", 1, "a"},
-      {"a\tb\tc", "\t", 2, "b"},
-      {"a\tb\tc", "\t", 3, "c"},
-      {"a\tb\tc", "\t", 4, ""},
-      {"a\tb\tc", "\t", 100, ""},
-      {"a\tb\tc", "\t", 0, ""},
-      {"a\tb\tc", "\t", -1, ""},
-      {"a\tb\tc", "\t", INT32_MIN, ""},
-      {"a\tb\tc", "\t", INT32_MAX, ""},
-      {"a\t\tc", "\t", 2, ""},
-      {"a\t\tc", "\t", 3, "c"},
-      {"\ta", "\t", 1, ""},
-      {"\ta", "\t", 2, "a"},
-      {"a\t", "\t", 1, "a"},
-      {"a\t", "\t", 2, ""},
-      {"a\t", "\t", 3, ""},
-      {"", "\t", 1, ""},
-      {"", "\t", 2, ""},
-      {"abc", "\t", 1, "abc"},
-      {"abc", "\t", 2, ""},
-      {".5\n.6\t.7", "\t", 1, ".5\n.6"},  // a line feed stays inside the field
-      {"a::b::::c", "::", 1, "a"},
-      {"a::b::::c", "::", 2, "b"},
-      {"a::b::::c", "::", 3, ""},
-      {"a::b::::c", "::", 4, "c"},
-      {"a::b::::c", "::", 5, ""},
-      {"a:::b", "::", 2, ":b"},
-      {"abcabc", "abc", 1, ""},
-      {"abcabc", "abc", 3, ""},
-      {"abcabc", "abc", 4, ""},
-      {"a\xC2\xB1" "b\xC2\xB1" "c", "\xC2\xB1", 2, "b"},
-      {"abc", "", 1, "abc"},
-      {"abc", "", 2, ""},
-      {"abc", "", 0, ""},
+    { "a\tb\tc", "\t", 1, "a" },
+    { "a\tb\tc", "\t", 2, "b" },
+    { "a\tb\tc", "\t", 3, "c" },
+    { "a\tb\tc", "\t", 4, "" },
+    { "a\tb\tc", "\t", 100, "" },
+    { "a\tb\tc", "\t", 0, "" },
+    { "a\tb\tc", "\t", -1, "" },
+    { "a\tb\tc", "\t", INT32_MIN, "" },
+    { "a\tb\tc", "\t", INT32_MAX, "" },
+    { "a\t\tc", "\t", 2, "" },
+    { "a\t\tc", "\t", 3, "c" },
+    { "\ta", "\t", 1, "" },
+    { "\ta", "\t", 2, "a" },
+    { "a\t", "\t", 1, "a" },
+    { "a\t", "\t", 2, "" },
+    { "a\t", "\t", 3, "" },
+    { "", "\t", 1, "" },
+    { "", "\t", 2, "" },
+    { "abc", "\t", 1, "abc" },
+    { "abc", "\t", 2, "" },
+    { ".5\n.6\t.7", "\t", 1, ".5\n.6" },  // a line feed stays inside the field
+    { "a::b::::c", "::", 1, "a" },
+    { "a::b::::c", "::", 2, "b" },
+    { "a::b::::c", "::", 3, "" },
+    { "a::b::::c", "::", 4, "c" },
+    { "a::b::::c", "::", 5, "" },
+    { "a:::b", "::", 2, ":b" },
+    { "abcabc", "abc", 1, "" },
+    { "abcabc", "abc", 3, "" },
+    { "abcabc", "abc", 4, "" },
+    { "a\xC2\xB1"
+      "b\xC2\xB1"
+      "c",
+      "\xC2\xB1", 2, "b" },
+    { "abc", "", 1, "abc" },
+    { "abc", "", 2, "" },
+    { "abc", "", 0, "" },
   };
   for (const auto& c : cases)
     EXPECT_EQ(fw::NthField(c.text, c.sep, c.n), c.field) << c.text << " / " << c.sep << " / " << c.n;
@@ -575,9 +619,11 @@ TEST(TextFunctions, NthField) {
 TEST(TextFunctions, NthFieldOfALongText) {
   // 100,000 lines of "0.5" followed by 10 MB more, fields 1..99 read as the request reads them.
   std::string text;
-  for (int k = 0; k < 100000; ++k) text += (k < 99 ? fw::Str(k / 100.0) : "0.5") + "\t";
+  for (int k = 0; k < 100000; ++k)
+    text += (k < 99 ? fw::Str(k / 100.0) : "0.5") + "\t";
   text += std::string(10 << 20, 'x');
-  for (std::int32_t n = 1; n <= 99; ++n) ASSERT_EQ(fw::Val(fw::NthField(text, "\t", n)), (n - 1) / 100.0);
+  for (std::int32_t n = 1; n <= 99; ++n)
+    ASSERT_EQ(fw::Val(fw::NthField(text, "\t", n)), (n - 1) / 100.0);
   EXPECT_EQ(fw::NthField(text, "\t", 100001), std::string(10 << 20, 'x'));
 }
 
@@ -593,19 +639,21 @@ struct ReplaceCase {
 
 TEST(TextFunctions, ReplaceAll) {
   const ReplaceCase cases[] = {
-      {".1\r.2\r.3", "\r", "\t", ".1\t.2\t.3"},
-      {"\r\r", "\r", "\t", "\t\t"},
-      {"", "\r", "\t", ""},
-      {"abc", "", "x", "abc"},
-      {"abc", "d", "x", "abc"},
-      {"aaa", "a", "", ""},
-      {"aaa", "aa", "b", "ba"},  // non-overlapping, left to right
-      {"aaaa", "aa", "b", "bb"},
-      {"abab", "ab", "abab", "abababab"},  // the replacement is not scanned again
-      {"a", "a", "aa", "aa"},
-      {"x\r\ny", "\r\n", "\r", "x\ry"},
-      {"\xC2\xB1" "1", "\xC2\xB1", "+-", "+-1"},
-      {"abc", "abcd", "x", "abc"},
+    { ".1\r.2\r.3", "\r", "\t", ".1\t.2\t.3" },
+    { "\r\r", "\r", "\t", "\t\t" },
+    { "", "\r", "\t", "" },
+    { "abc", "", "x", "abc" },
+    { "abc", "d", "x", "abc" },
+    { "aaa", "a", "", "" },
+    { "aaa", "aa", "b", "ba" },  // non-overlapping, left to right
+    { "aaaa", "aa", "b", "bb" },
+    { "abab", "ab", "abab", "abababab" },  // the replacement is not scanned again
+    { "a", "a", "aa", "aa" },
+    { "x\r\ny", "\r\n", "\r", "x\ry" },
+    { "\xC2\xB1"
+      "1",
+      "\xC2\xB1", "+-", "+-1" },
+    { "abc", "abcd", "x", "abc" },
   };
   for (const auto& c : cases)
     EXPECT_EQ(fw::ReplaceAll(c.text, c.find, c.repl), c.result) << c.text << " / " << c.find;
@@ -613,7 +661,8 @@ TEST(TextFunctions, ReplaceAll) {
 
 TEST(TextFunctions, ReplaceAllOfALongText) {
   std::string text;
-  for (int k = 0; k < 1000000; ++k) text += "\r.5";
+  for (int k = 0; k < 1000000; ++k)
+    text += "\r.5";
   const std::string out = fw::ReplaceAll(text, "\r", "\t");
   ASSERT_EQ(out.size(), text.size());
   EXPECT_EQ(out.find('\r'), std::string::npos);
@@ -629,22 +678,22 @@ TEST(TextFunctions, RuntimeStringCompare) {
     std::string a, b;
     int sign;
   } cases[] = {
-      {"", "", 0},
-      {"error", "error", 0},
-      {"", "a", -1},
-      {"a", "", 1},
-      {"a", "b", -1},
-      {"b", "a", 1},
-      {"0", "1", -1},
-      {"-1", "0", -1},
-      {"abc", "abd", -1},
-      {"abc", "ab", 1},
-      {"A", "a", -1},
-      {"\x7F", "\xC2\x80", -1},  // U+007F < U+0080: bytes compare unsigned
-      {"\xC2\xB1", "\xE2\x89\xA4", -1},
-      {"\xEF\xBF\xBD", "\xF0\x90\x80\x80", -1},
-      {"a\0b"s, "a\0c"s, -1},
-      {"a\0"s, "a", 1},
+    { "", "", 0 },
+    { "error", "error", 0 },
+    { "", "a", -1 },
+    { "a", "", 1 },
+    { "a", "b", -1 },
+    { "b", "a", 1 },
+    { "0", "1", -1 },
+    { "-1", "0", -1 },
+    { "abc", "abd", -1 },
+    { "abc", "ab", 1 },
+    { "A", "a", -1 },
+    { "\x7F", "\xC2\x80", -1 },  // U+007F < U+0080: bytes compare unsigned
+    { "\xC2\xB1", "\xE2\x89\xA4", -1 },
+    { "\xEF\xBF\xBD", "\xF0\x90\x80\x80", -1 },
+    { "a\0b"s, "a\0c"s, -1 },
+    { "a\0"s, "a", 1 },
   };
   for (const auto& c : cases) {
     const std::int32_t r = fw::RuntimeStringCompare(c.a, c.b);
@@ -674,7 +723,7 @@ TEST(TextFunctions, RuntimeAddString) {
 
 TEST(TextFunctions, NoLocaleDependence) {
   const std::string saved = std::setlocale(LC_ALL, nullptr);
-  const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE", "fr_FR"};
+  const char* names[] = { "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE", "fr_FR" };
   const char* found = nullptr;
   for (const char* name : names)
     if (std::setlocale(LC_ALL, name) != nullptr) {

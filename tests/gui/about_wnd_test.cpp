@@ -1,11 +1,11 @@
 // The About window: its four controls, and the hand-over to the main window on any key or
 // click, wherever in the window it lands.
 
+#include <gtest/gtest.h>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"

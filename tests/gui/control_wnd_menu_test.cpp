@@ -3,10 +3,10 @@
 
 #include <functional>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"
@@ -38,9 +38,9 @@ TEST_F(ControlWndMenuTest, TheWindowMenuEnablesAllButItsOwnEntryAndPrintStaysOff
     const char* item;
     bool enabled;
   };
-  for (const Expected& e : { Expected { "ControlMenuItem", false }, Expected { "DescriptionMenuItem", true },
-                             Expected { "AboutMenuItem", true }, Expected { "AboutPXM", true },
-                             Expected { "Print", false } })
+  for (const Expected& e :
+       { Expected { "ControlMenuItem", false }, Expected { "DescriptionMenuItem", true },
+         Expected { "AboutMenuItem", true }, Expected { "AboutPXM", true }, Expected { "Print", false } })
     EXPECT_EQ(testing_support::ShownEnabled(*control, e.item), e.enabled) << e.item;
 }
 
@@ -83,9 +83,9 @@ TEST_F(ControlWndMenuTest, ClosingTheMainWindowQuitsWithZeroWhateverElseIsOpen) 
     const char* open;
     std::function<void()> show;
   };
-  for (const Case& c : { Case { "nothing else", [] { } },
-                         Case { "the help window", [] { DescriptionWnd::DescriptionWnd().Show(); } },
-                         Case { "the About window", [] { AboutWnd::AboutWnd().Show(); } } }) {
+  for (const Case& c :
+       { Case { "nothing else", [] {} }, Case { "the help window", [] { DescriptionWnd::DescriptionWnd().Show(); } },
+         Case { "the About window", [] { AboutWnd::AboutWnd().Show(); } } }) {
     auto& window = ControlWnd::ControlWnd();
     c.show();
     QTimer guard;

@@ -3,13 +3,13 @@
 
 #include <map>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
 #include "calculator/control_wnd.h"
 #include "calculator/control_wnd_layout.h"
@@ -53,7 +53,7 @@ TEST_F(ControlWndTest, TheWindowShowsAllOfItsContent) {
   const QWidget& top = window.TopLevel();
   EXPECT_EQ(top.windowTitle(), QStringLiteral("Quillon"));
   EXPECT_EQ(window.Content().size(), QSize(500, 550));  // taller than the limit of 500
-  EXPECT_EQ(top.minimumSize(), top.maximumSize());  // not resizeable
+  EXPECT_EQ(top.minimumSize(), top.maximumSize());      // not resizeable
   EXPECT_EQ(ControlWnd::ControlWndProperties().MaxHeight, 500);
   EXPECT_EQ(&ControlWnd::ControlWnd(), &window);
   EXPECT_EQ(window.Controls().size(), 30u);
@@ -129,7 +129,7 @@ TEST_F(ControlWndTest, TextSizesAndFontsOfTheTable) {
     const char* name;
     int pixels;
     bool monospace;
-  } cases[] = { { "Nvariables", 14, true },   { "InputFld1", 10, true },   { "rOutFld", 14, true },
+  } cases[] = { { "Nvariables", 14, true },   { "InputFld1", 10, true },    { "rOutFld", 14, true },
                 { "StaticText4", 36, false }, { "StaticText1", 14, false }, { "StaticText3", 12, false },
                 { "CalculateBtn", 12, false } };
   for (const auto& c : cases) {
@@ -156,12 +156,10 @@ TEST_F(ControlWndTest, TheFiltersOnRealKeyPresses) {
     const char* kept;
     int beeps;
   } cases[] = {
-    { "Nvariables", "1.2", "12", 1 },       // a point beeps in a count field
-    { "Nvariables", "123", "12", 0 },       // the field's limit stops the third digit, without a beep
-    { "Nsubjects1", "-5e ", "5", 3 },
-    { "sFld", "..5-", "..5", 1 },           // several points pass; the minus beeps
-    { "sFld", "1 ,+", "1", 3 },
-    { "InputFld1", "-.5-1..", "-.5-1..", 0 },  // each key is judged alone
+    { "Nvariables", "1.2", "12", 1 },  // a point beeps in a count field
+    { "Nvariables", "123", "12", 0 },  // the field's limit stops the third digit, without a beep
+    { "Nsubjects1", "-5e ", "5", 3 },    { "sFld", "..5-", "..5", 1 },  // several points pass; the minus beeps
+    { "sFld", "1 ,+", "1", 3 },          { "InputFld1", "-.5-1..", "-.5-1..", 0 },  // each key is judged alone
     { "InputFld2", "1,5 e+E", "15", 5 },
   };
   for (const auto& c : cases) {
@@ -180,9 +178,9 @@ TEST_F(ControlWndTest, ControlKeysAsTheFamiliesTakeThem) {
     Qt::Key key;
     int countBeeps, salienceBeeps, loadingBeeps;
   } cases[] = {
-    { Qt::Key_Backspace, 0, 0, 0 }, { Qt::Key_Return, 0, 1, 0 }, { Qt::Key_Delete, 0, 1, 0 },
-    { Qt::Key_Escape, 0, 1, 1 },    { Qt::Key_Tab, 0, 0, 1 },
-    { Qt::Key_Left, 0, 0, 0 },  // moves the caret only: never judged
+    { Qt::Key_Backspace, 0, 0, 0 }, { Qt::Key_Return, 0, 1, 0 },
+    { Qt::Key_Delete, 0, 1, 0 },    { Qt::Key_Escape, 0, 1, 1 },
+    { Qt::Key_Tab, 0, 0, 1 },       { Qt::Key_Left, 0, 0, 0 },  // moves the caret only: never judged
   };
   for (const auto& c : cases) {
     const std::pair<const char*, int> fields[] = { { "Nsubjects2", c.countBeeps },
@@ -215,8 +213,8 @@ TEST_F(ControlWndTest, PastingPassesNoFilterAndKeepsToTheLimit) {
 }
 
 TEST_F(ControlWndTest, ClearEmptiesTheTenFieldsInOrderAndFocusesTheVariables) {
-  const char* order[] = { "Nvariables", "InputFld1", "InputFld2", "rOutFld", "ChiOutFld",
-                          "pOutFld",    "Nsubjects1", "Nsubjects2", "sFld",  "sOutFld" };
+  const char* order[] = { "Nvariables", "InputFld1",  "InputFld2",  "rOutFld", "ChiOutFld",
+                          "pOutFld",    "Nsubjects1", "Nsubjects2", "sFld",    "sOutFld" };
   std::vector<std::string> emptied;
   for (const char* name : order) {
     Field(name).SetText("9");
@@ -244,7 +242,8 @@ TEST_F(ControlWndTest, CalculateReadsTheFieldsShowsTheMessagesAndWritesTheResult
   EXPECT_EQ(Field("ChiOutFld").Text(), "7.335");
   EXPECT_EQ(Field("pOutFld").Text(), ".01");
   EXPECT_EQ(Field("sOutFld").Text(), "1.000");
-  EXPECT_EQ(Field("InputFld1").Text(), ".996\r.007\r.982\r.449\r-.004\r\rData as read\r0.996\r0.007\r0.982\r0.449\r-0.004\r");
+  EXPECT_EQ(Field("InputFld1").Text(),
+            ".996\r.007\r.982\r.449\r-.004\r\rData as read\r0.996\r0.007\r0.982\r0.449\r-0.004\r");
   EXPECT_GT(feedback.yields, 0);
 
   // A stopped request: its message, and every field as it was.
@@ -252,7 +251,8 @@ TEST_F(ControlWndTest, CalculateReadsTheFieldsShowsTheMessagesAndWritesTheResult
   fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button().click();
   EXPECT_EQ(feedback.messages, std::vector<std::string> { "Variables must range from 2-99" });
   EXPECT_EQ(Field("rOutFld").Text(), "+ .9985");
-  EXPECT_EQ(Field("InputFld2").Text(), ".981\r.015\r.963\r.524\r-.022\r\rData as read\r0.981\r0.015\r0.963\r0.524\r-0.022\r");
+  EXPECT_EQ(Field("InputFld2").Text(),
+            ".981\r.015\r.963\r.524\r-.022\r\rData as read\r0.981\r0.015\r0.963\r0.524\r-0.022\r");
 }
 
 }  // namespace

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"
@@ -59,9 +59,7 @@ QString Printable(const QString& text) {
 }
 
 // The empty lines of the help text, which print as lines without a word.
-int EmptyLines() {
-  return static_cast<int>(HelpText().split(QLatin1Char('\r')).count(QString()));
-}
+int EmptyLines() { return static_cast<int>(HelpText().split(QLatin1Char('\r')).count(QString())); }
 
 class DescriptionWndTest : public testing_support::ShellTest {
 protected:
@@ -86,8 +84,9 @@ TEST_F(DescriptionWndTest, TheHelpTextStandsReadOnlyInFrontOfAnEmptyField) {
     int pixelSize;
     std::string text;
   };
-  for (const Expected& e : { Expected { "DescribeFld", QRect(1, -1, 427, 478), 10, "\r" },
-                             Expected { "DescribeFld2", QRect(-1, -1, 429, 476), 11, std::string(shell::HelpText()) } }) {
+  for (const Expected& e :
+       { Expected { "DescribeFld", QRect(1, -1, 427, 478), 10, "\r" },
+         Expected { "DescribeFld2", QRect(-1, -1, 429, 476), 11, std::string(shell::HelpText()) } }) {
     const fw::TextArea& field = Field(e.name);
     EXPECT_EQ(field.Widget().geometry(), e.geometry) << e.name;
     EXPECT_EQ(field.Edit().document()->defaultFont().pixelSize(), e.pixelSize) << e.name;
@@ -162,7 +161,7 @@ TEST_F(DescriptionWndTest, PrintingPutsTheWholeHelpTextOnFullPagesOfOneBlockEach
     EXPECT_LE(line.yMax - kMargin, kBlockHeight + 1) << "page " << line.page;
 
   const std::string fonts = testing_support::PdfFonts(feedback.pdfPath);
-  EXPECT_NE(fonts.find("Bold"), std::string::npos) << fonts;  // the opening run
+  EXPECT_NE(fonts.find("Bold"), std::string::npos) << fonts;      // the opening run
   EXPECT_EQ(BoldPositions(Field("DescribeFld2")), OpeningRun());  // the field as it was
 }
 

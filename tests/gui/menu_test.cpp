@@ -6,6 +6,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +15,6 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"
@@ -286,8 +286,8 @@ TEST_F(ShellTest, DocumentWindowsShowTheSharedBarAndTheOthersNone) {
   EXPECT_FALSE(view.ActionFor("EditClear")->isVisible());  // no blank row to choose
   EXPECT_TRUE(view.ActionFor("EditPaste")->isVisible());
   const std::pair<const char*, QKeySequence> shortcuts[] = {
-    { "FileQuit", QKeySequence(Qt::CTRL | Qt::Key_Q) }, { "EditUndo", QKeySequence(Qt::CTRL | Qt::Key_Z) },
-    { "EditCut", QKeySequence(Qt::CTRL | Qt::Key_X) },  { "EditCopy", QKeySequence(Qt::CTRL | Qt::Key_C) },
+    { "FileQuit", QKeySequence(Qt::CTRL | Qt::Key_Q) },  { "EditUndo", QKeySequence(Qt::CTRL | Qt::Key_Z) },
+    { "EditCut", QKeySequence(Qt::CTRL | Qt::Key_X) },   { "EditCopy", QKeySequence(Qt::CTRL | Qt::Key_C) },
     { "EditPaste", QKeySequence(Qt::CTRL | Qt::Key_V) }, { "Print", QKeySequence() },
   };
   for (const auto& [name, keys] : shortcuts)
@@ -309,7 +309,7 @@ TEST_F(ShellTest, AShortcutActsOnTheStateTheUpdateGivesAtThatMoment) {
   ProbeWnd& probe = Probe();
   probe._AddMenuHandler("EditUndo", [&probe] { return ++probe.undoChosen, false; });
   probe.BarView().ActionFor("EditUndo")->setEnabled(false);  // as a stale update left it
-  probe.TopLevel().setFocus();  // the key goes to the window, not to the field
+  probe.TopLevel().setFocus();                               // the key goes to the window, not to the field
   ASSERT_TRUE(QTest::qWaitForWindowActive(&probe.TopLevel()));
   QTest::keyClick(&probe.TopLevel(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(probe.undoChosen, 1);

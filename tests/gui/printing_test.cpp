@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "shell/framework/control_builder.h"
 #include "shell/framework/printing.h"
@@ -41,7 +41,9 @@ protected:
 
 class PrintingTest : public testing::Test {
 protected:
-  void SetUp() override { feedback.pdfPath = QDir(folder.path()).filePath(QStringLiteral("printed.pdf")).toStdString(); }
+  void SetUp() override {
+    feedback.pdfPath = QDir(folder.path()).filePath(QStringLiteral("printed.pdf")).toStdString();
+  }
   void TearDown() override { fw::ReleaseImplicitWindows(); }
 
   fw::TextArea& Field() { return fw::ControlAs<fw::TextArea>(fw::ImplicitWindow<PrintWnd>(), "Field"); }

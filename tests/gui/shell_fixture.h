@@ -4,8 +4,8 @@
 // shared bar and its two About handlers, and recorded feedback. Each test ends as shut-down
 // does: windows, then the application object, then the bar.
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "shell/framework/application.h"
 #include "shell/framework/window.h"

@@ -1,9 +1,9 @@
 // The splash sequence on the real event loop: the launcher shows the About window, its timer
 // hands over to the main window one period later, and a key or click hands over at once.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"

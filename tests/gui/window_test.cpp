@@ -1,12 +1,12 @@
 // The window layer: controls by name, key handlers on a real text field, field texts with CR
 // line ends, and the implicit instance of a window class.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
 #include "shell/framework/push_button.h"
 #include "shell/framework/text_area.h"
@@ -62,7 +62,7 @@ TEST_F(WindowTest, AKeyDownHandlerReturningTrueKeepsTheKeyOutOfTheField) {
   field.Edit().setFocus();
   QTest::keyClicks(&field.Edit(), "axb");
   QTest::keyClick(&field.Edit(), Qt::Key_Backspace);
-  QTest::keyClick(&field.Edit(), Qt::Key_Left);  // moves the caret only: no handler call
+  QTest::keyClick(&field.Edit(), Qt::Key_Left);                    // moves the caret only: no handler call
   QTest::keyClick(&field.Edit(), Qt::Key_C, Qt::ControlModifier);  // a shortcut chord: none either
   EXPECT_EQ(field.Text(), "a");
   EXPECT_EQ(w.keysSeen, (std::vector<std::string> { "a", "x", "b", "\x08" }));
@@ -70,7 +70,8 @@ TEST_F(WindowTest, AKeyDownHandlerReturningTrueKeepsTheKeyOutOfTheField) {
 
 TEST_F(WindowTest, FieldTextIsReadWithCarriageReturnsWhateverTheLineEnds) {
   auto& field = fw::ControlAs<fw::TextArea>(Sample(), "Field");
-  for (const QString& pasted : { QStringLiteral(".1\n.2\n"), QStringLiteral(".1\r\n.2\r\n"), QStringLiteral(".1\r.2\r") }) {
+  for (const QString& pasted :
+       { QStringLiteral(".1\n.2\n"), QStringLiteral(".1\r\n.2\r\n"), QStringLiteral(".1\r.2\r") }) {
     field.SetText("");
     QApplication::clipboard()->setText(pasted);
     field.Edit().paste();

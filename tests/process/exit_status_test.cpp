@@ -4,9 +4,9 @@
 #include <ostream>
 #include <string>
 
+#include <gtest/gtest.h>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include <QAction>
 #include <gtest/gtest.h>
+#include <QAction>
 
 #include "shell/framework/menu_bar_view.h"
 #include "shell/framework/window.h"

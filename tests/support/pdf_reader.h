@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
-#include <gtest/gtest.h>
 
 namespace testing_support {
 
@@ -35,8 +35,8 @@ inline QString RunTool(const QString& tool, const QStringList& arguments) {
 // The "Pages:" line of pdfinfo; 0 when the file is no PDF.
 inline int PdfPageCount(const std::string& path) {
   const QString info = RunTool(QStringLiteral("pdfinfo"), { QString::fromStdString(path) });
-  const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"),
-                                                           QRegularExpression::MultilineOption).match(info);
+  const QRegularExpressionMatch match =
+      QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption).match(info);
   return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
@@ -104,6 +104,6 @@ inline std::string PdfFonts(const std::string& path) {
 }  // namespace testing_support
 
 // Skips the test when poppler's tools are missing, saying which.
-#define SKIP_WITHOUT_PDF_TOOLS()                                                   \
+#define SKIP_WITHOUT_PDF_TOOLS()                                                 \
   if (const std::string tool = testing_support::MissingPdfTool(); !tool.empty()) \
   GTEST_SKIP() << "poppler's " << tool << " is not installed, so printed pages cannot be read back"
