@@ -36,12 +36,7 @@ QTextEdit& TextArea::Edit() const { return *m_edit; }
 
 String TextArea::Text() const { return FieldTextFromQt(m_edit->toPlainText()); }
 
-void TextArea::SetText(const String& text) {
-  // Keeps the field's alignment for every paragraph of the new text.
-  const QTextOption option = m_edit->document()->defaultTextOption();
-  m_edit->setPlainText(FieldTextToQt(text));
-  m_edit->document()->setDefaultTextOption(option);
-}
+void TextArea::SetText(const String& text) { m_edit->setPlainText(FieldTextToQt(text)); }
 
 void TextArea::Select(std::int32_t start, std::int32_t length) {
   const int count = m_edit->document()->characterCount() - 1;
@@ -95,7 +90,9 @@ bool TextArea::SetKindProperty(std::string_view key, const PropertyValue& value)
   } else if (key == "Multiline") {
     m_edit->setLineWrapMode(AsBoolean(value) ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
   } else if (key == "ScrollbarVertical") {
-    m_edit->setVerticalScrollBarPolicy(AsBoolean(value) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    // A field with a scroll bar always shows it, so a long column is laid out once, not again
+    // when the bar appears.
+    m_edit->setVerticalScrollBarPolicy(AsBoolean(value) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   } else if (key == "ScrollbarHorizontal") {
     m_edit->setHorizontalScrollBarPolicy(AsBoolean(value) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   } else if (key == "AcceptTabs") {

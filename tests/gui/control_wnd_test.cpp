@@ -89,7 +89,7 @@ TEST_F(ControlWndTest, EveryControlShowsItsSet) {
       EXPECT_EQ(edit.document()->defaultTextOption().alignment(),
                 Int(e, "Alignment") == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
       EXPECT_EQ(edit.verticalScrollBarPolicy(),
-                Bool(e, "ScrollbarVertical") ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+                Bool(e, "ScrollbarVertical") ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
       EXPECT_EQ(field->HasHandler("KeyDown"), !Bool(e, "ReadOnly"));
       tabOrder.push_back(&field->Edit());
     } else if (auto* label = dynamic_cast<fw::StaticText*>(&control)) {
@@ -225,6 +225,9 @@ TEST_F(ControlWndTest, ClearEmptiesTheTenFieldsInOrderAndFocusesTheVariables) {
   EXPECT_EQ(emptied, std::vector<std::string>(std::begin(order), std::end(order)));
   for (const char* name : order)
     EXPECT_EQ(Field(name).Text(), "") << name;  // sFld too: not back to ".10"
+  // A field keeps its alignment through new texts.
+  Field("rOutFld").SetText("+ .9985");
+  EXPECT_EQ(Field("rOutFld").Edit().document()->defaultTextOption().alignment(), Qt::AlignHCenter);
   EXPECT_EQ(window.TopLevel().focusWidget(), &Field("Nvariables").Edit());
   EXPECT_TRUE(feedback.messages.empty());
 }

@@ -93,7 +93,7 @@ TEST_F(DescriptionWndTest, TheHelpTextStandsReadOnlyInFrontOfAnEmptyField) {
     EXPECT_EQ(field.Text(), e.text) << e.name;
     EXPECT_TRUE(field.Edit().isReadOnly()) << e.name;
     EXPECT_EQ(field.Edit().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << e.name;
-    EXPECT_EQ(field.Edit().verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded) << e.name;
+    EXPECT_EQ(field.Edit().verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn) << e.name;
   }
   const QWidget* front = help.Content().childAt(200, 200);
   EXPECT_TRUE(front != nullptr && Field("DescribeFld2").Widget().isAncestorOf(front));
