@@ -1,5 +1,6 @@
 #include "shell/framework/text_area.h"
 
+#include <QApplication>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -74,6 +75,19 @@ void TextArea::ApplyFont(const QFont& font) {
   m_edit->document()->setDefaultFont(font);
 }
 
+// An unfocused field that hides its selection draws it as plain text on the field's colour.
+void TextArea::UpdatePalette() {
+  QPalette palette = m_edit->palette();
+  palette.setColor(QPalette::Text, m_textColour);
+  palette.setColor(QPalette::Base, m_backColour);
+  const QPalette normal = QApplication::palette(m_edit);
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   m_hideSelection ? m_backColour : normal.color(QPalette::Inactive, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   m_hideSelection ? m_textColour : normal.color(QPalette::Inactive, QPalette::HighlightedText));
+  m_edit->setPalette(palette);
+}
+
 bool TextArea::SetKindProperty(std::string_view key, const PropertyValue& value) {
   if (key == "Text") {
     SetText(AsString(value));
@@ -97,15 +111,19 @@ bool TextArea::SetKindProperty(std::string_view key, const PropertyValue& value)
     m_edit->setHorizontalScrollBarPolicy(AsBoolean(value) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   } else if (key == "AcceptTabs") {
     m_edit->setTabChangesFocus(!AsBoolean(value));
-  } else if (key == "TextColor" || key == "BackColor") {
-    QPalette palette = m_edit->palette();
-    palette.setColor(key == "TextColor" ? QPalette::Text : QPalette::Base, ToQColor(AsColour(value)));
-    m_edit->setPalette(palette);
-  } else if (key == "HideSelection" || key == "Styled" || key == "UseFocusRing" || key == "Format" || key == "Mask" ||
-             key == "DataSource" || key == "DataField") {
+  } else if (key == "TextColor") {
+    m_textColour = ToQColor(AsColour(value));
+    UpdatePalette();
+  } else if (key == "BackColor") {
+    m_backColour = ToQColor(AsColour(value));
+    UpdatePalette();
+  } else if (key == "HideSelection") {
+    m_hideSelection = AsBoolean(value);
+    UpdatePalette();
+  } else if (key == "Styled" || key == "UseFocusRing" || key == "Format" || key == "Mask" || key == "DataSource" ||
+             key == "DataField") {
     // Kept with the control's values; the widget shows them as it always does: a styled
-    // field keeps bold runs, an unfocused field hides its selection, the focus shows in the
-    // frame.
+    // field keeps bold runs, the focus shows in the frame.
   } else {
     return false;
   }

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include <QColor>
+
 #include "shell/framework/rect_control.h"
 
 class QTextEdit;
@@ -46,7 +48,12 @@ private:
   bool KeyDown(const String& key) const { return RaiseKeyDown(key); }
   void Select(std::int32_t start, std::int32_t length);
 
+  void UpdatePalette();
+
   FieldEdit* m_edit { nullptr };
+  QColor m_textColour { Qt::black };
+  QColor m_backColour { Qt::white };
+  bool m_hideSelection { true };
   std::int32_t m_limitText { 0 };
   std::int32_t m_selStart { 0 };
   std::int32_t m_selLength { 0 };

@@ -86,6 +86,10 @@ TEST_F(ControlWndTest, EveryControlShowsItsSet) {
       EXPECT_EQ(edit.font().bold(), Bool(e, "Bold"));
       EXPECT_EQ(edit.font().fixedPitch() || QFontInfo(edit.font()).fixedPitch(), true);  // Courier
       EXPECT_EQ(edit.palette().color(QPalette::Text), Colour(e, "TextColor"));
+      // An unfocused field hides its selection: it is drawn in the field's own colours.
+      ASSERT_TRUE(Bool(e, "HideSelection"));
+      EXPECT_EQ(edit.palette().color(QPalette::Inactive, QPalette::Highlight), Colour(e, "BackColor"));
+      EXPECT_EQ(edit.palette().color(QPalette::Inactive, QPalette::HighlightedText), Colour(e, "TextColor"));
       EXPECT_EQ(edit.document()->defaultTextOption().alignment(),
                 Int(e, "Alignment") == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
       EXPECT_EQ(edit.verticalScrollBarPolicy(),
