@@ -101,6 +101,4 @@ void Quit(std::int32_t code) {
 
 std::int32_t QuitCode() { return g_quitCode; }
 
-bool RunFailed() { return g_failed; }
-
 }  // namespace fw

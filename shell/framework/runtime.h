@@ -55,7 +55,4 @@ void Quit(std::int32_t code = 0);
 // The code of the last Quit (0 when nothing quit with another code).
 std::int32_t QuitCode();
 
-// Whether an exception has reached _UnhandledException in this run.
-bool RunFailed();
-
 }  // namespace fw
