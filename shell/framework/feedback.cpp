@@ -1,7 +1,6 @@
 #include "shell/framework/feedback.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -16,15 +15,7 @@ public:
 
   void Beep() override { QApplication::beep(); }
 
-  // A long request calls this once per loop pass, hundreds of times a press; the event loop
-  // gets its turn when a few milliseconds have passed since the last one, which keeps the
-  // windows painted and the timer firing without spending the request's time in the loop.
-  void BackgroundTask() override {
-    if (m_sinceLastTurn.isValid() && m_sinceLastTurn.elapsed() < kTurnEveryMs)
-      return;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    m_sinceLastTurn.start();
-  }
+  void BackgroundTask() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
   std::unique_ptr<QPrinter> ChoosePrinter() override {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -33,10 +24,6 @@ public:
       return nullptr;
     return printer;
   }
-
-private:
-  static constexpr qint64 kTurnEveryMs = 10;
-  QElapsedTimer m_sinceLastTurn;
 };
 
 Feedback* g_feedback = nullptr;
