@@ -29,14 +29,9 @@ struct ControlRow : fw::ControlRecord {
 constexpr fw::Colour kAccent = fw::RGB(0xDD3C13);
 constexpr fw::Colour kOutput = fw::RGB(0x990000);
 
-fw::ControlPlacement Place(const char* name, int left, int top, int width, int height, int tabIndex,
-                           bool locks = true) {
-  return fw::ControlPlacement { name, left, top, width, height, locks, tabIndex };
-}
-
 fw::TextAreaProperties CountField(const char* name, int top, int tabIndex, int limit, const char* text = "") {
   fw::TextAreaProperties p;
-  p.place = Place(name, 231, top, 50, 20, tabIndex);
+  p.place = fw::Place(name, 231, top, 50, 20, tabIndex);
   p.UseFocusRing = true;
   p.TextFont = "Courier";
   p.Text = text;
@@ -47,7 +42,7 @@ fw::TextAreaProperties CountField(const char* name, int top, int tabIndex, int l
 
 fw::TextAreaProperties LoadingField(const char* name, int left, int tabIndex) {
   fw::TextAreaProperties p;
-  p.place = Place(name, left, 292, 120, 225, tabIndex);
+  p.place = fw::Place(name, left, 292, 120, 225, tabIndex);
   p.ScrollbarVertical = true;
   p.Styled = true;
   p.TextFont = "Courier";
@@ -56,7 +51,7 @@ fw::TextAreaProperties LoadingField(const char* name, int left, int tabIndex) {
 
 fw::TextAreaProperties OutputField(const char* name, int top, int tabIndex) {
   fw::TextAreaProperties p;
-  p.place = Place(name, 400, top, 75, 20, tabIndex);
+  p.place = fw::Place(name, 400, top, 75, 20, tabIndex);
   p.Styled = true;
   p.UseFocusRing = true;
   p.TextColor = kOutput;
@@ -69,7 +64,7 @@ fw::TextAreaProperties OutputField(const char* name, int top, int tabIndex) {
 
 fw::PushButtonProperties Button(const char* name, int top, int tabIndex, const char* caption) {
   fw::PushButtonProperties p;
-  p.place = Place(name, 400, top, 80, 30, tabIndex);
+  p.place = fw::Place(name, 400, top, 80, 30, tabIndex);
   p.Caption = caption;
   p.TextFont = "System";
   return p;
@@ -104,7 +99,7 @@ fw::CanvasProperties Picture(fw::ControlPlacement place, bool focusRing) {
 
 fw::RectangleProperties Rule() {
   fw::RectangleProperties p;
-  p.place = Place("Rectangle1", 115, 93, 371, 2, 19);
+  p.place = fw::Place("Rectangle1", 115, 93, 371, 2, 19);
   p.FillColor = kAccent;
   p.TopLeftColor = kAccent;
   p.BottomRightColor = kAccent;
@@ -123,34 +118,40 @@ const std::vector<ControlRow>& Rows() {
     { OutputField("rOutFld", 496, 6), 14, nullptr, {} },
     { Button("ClearBtn", 202, 7, "Clear"), 12, nullptr, &Self::ClearBtn_Action },
     { Button("CalculateBtn", 139, 8, "Calculate"), 12, nullptr, &Self::CalculateBtn_Action },
-    { Label(Place("StaticText3", 20, 274, 120, 19, 9), "Factor 1 coefficients", 0), 12, nullptr, {} },
-    { Label(Place("StaticText2", 157, 273, 120, 20, 10), "Factor 2 coefficients", 0), 12, nullptr, {} },
-    { Picture(Place("Canvas3", 5, 3, 100, 93, 11), false), 0, &_x_FactorsImageSmall::FactorsImageSmall, {} },
-    { Label(Place("StaticText4", 115, 1, 371, 50, 12), "Factorial Quillon", 1, true, kAccent), 36, nullptr, {} },
-    { OutputLabel(Place("StaticText6", 359, 496, 31, 20, 13), "rc"), 12, nullptr, {} },
+    { Label(fw::Place("StaticText3", 20, 274, 120, 19, 9), "Factor 1 coefficients", 0), 12, nullptr, {} },
+    { Label(fw::Place("StaticText2", 157, 273, 120, 20, 10), "Factor 2 coefficients", 0), 12, nullptr, {} },
+    { Picture(fw::Place("Canvas3", 5, 3, 100, 93, 11), false), 0, &_x_FactorsImageSmall::FactorsImageSmall, {} },
+    { Label(fw::Place("StaticText4", 115, 1, 371, 50, 12), "Factorial Quillon", 1, true, kAccent), 36, nullptr, {} },
+    { OutputLabel(fw::Place("StaticText6", 359, 496, 31, 20, 13), "rc"), 12, nullptr, {} },
     { OutputField("ChiOutFld", 401, 14), 14, nullptr, {} },
-    { OutputLabel(Place("StaticText8", 310, 401, 80, 20, 15), "Chi-Square:"), 12, nullptr, {} },
+    { OutputLabel(fw::Place("StaticText8", 310, 401, 80, 20, 15), "Chi-Square:"), 12, nullptr, {} },
     { OutputField("pOutFld", 421, 16), 14, nullptr, {} },
-    { OutputLabel(Place("ptext", 305, 421, 80, 20, 17), "p \u2264"), 12, nullptr, {} },
-    { Label(Place("StaticText9", 115, 63, 371, 20, 18), "Congruence, chi-square and salient similarity", 1, true,
+    { OutputLabel(fw::Place("ptext", 305, 421, 80, 20, 17), "p \u2264"), 12, nullptr, {} },
+    { Label(fw::Place("StaticText9", 115, 63, 371, 20, 18), "Congruence, chi-square and salient similarity", 1, true,
             kAccent),
       12,
       nullptr,
       {} },
     { Rule(), 0, nullptr, {} },
     { OutputField("sOutFld", 329, 20), 14, nullptr, {} },
-    { OutputLabel(Place("StaticText10", 310, 329, 80, 20, 21), "s"), 12, nullptr, {} },
-    { OutputLabel(Place("StaticText13", 375, 297, 100, 30, 22), "Salient Variable\rSimilarity Index", true),
+    { OutputLabel(fw::Place("StaticText10", 310, 329, 80, 20, 21), "s"), 12, nullptr, {} },
+    { OutputLabel(fw::Place("StaticText13", 375, 297, 100, 30, 22), "Salient Variable\rSimilarity Index", true),
       12,
       nullptr,
       {} },
-    { OutputLabel(Place("StaticText14", 375, 383, 100, 15, 23), "Goodness of Fit", true), 12, nullptr, {} },
-    { OutputLabel(Place("StaticText15", 375, 466, 100, 30, 24), "Coefficient of\rCongruence", true), 12, nullptr, {} },
-    { Label(Place("StaticText1", 20, 139, 210, 20, 25, false), "Number of variables (2-99):", 0), 14, nullptr, {} },
-    { Label(Place("StaticText5", 20, 163, 210, 20, 26), "Number of subjects Factor 1:", 0), 14, nullptr, {} },
-    { Label(Place("StaticText7", 20, 187, 210, 20, 27), "Number of subjects Factor 2:", 0), 14, nullptr, {} },
-    { Label(Place("StaticText12", 20, 212, 210, 20, 28), "Salience value (> and <):      \u00B1", 0), 14, nullptr, {} },
-    { Picture(Place("Canvas1", 284, 484, 33, 33, 29, false), true), 0, &_x_Q::Q, &Self::Canvas1_MouseDown },
+    { OutputLabel(fw::Place("StaticText14", 375, 383, 100, 15, 23), "Goodness of Fit", true), 12, nullptr, {} },
+    { OutputLabel(fw::Place("StaticText15", 375, 466, 100, 30, 24), "Coefficient of\rCongruence", true),
+      12,
+      nullptr,
+      {} },
+    { Label(fw::Place("StaticText1", 20, 139, 210, 20, 25, false), "Number of variables (2-99):", 0), 14, nullptr, {} },
+    { Label(fw::Place("StaticText5", 20, 163, 210, 20, 26), "Number of subjects Factor 1:", 0), 14, nullptr, {} },
+    { Label(fw::Place("StaticText7", 20, 187, 210, 20, 27), "Number of subjects Factor 2:", 0), 14, nullptr, {} },
+    { Label(fw::Place("StaticText12", 20, 212, 210, 20, 28), "Salience value (> and <):      \u00B1", 0),
+      14,
+      nullptr,
+      {} },
+    { Picture(fw::Place("Canvas1", 284, 484, 33, 33, 29, false), true), 0, &_x_Q::Q, &Self::Canvas1_MouseDown },
   };
   return rows;
 }

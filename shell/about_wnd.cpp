@@ -20,10 +20,6 @@ fw::WindowProperties Properties() {
   return p;
 }
 
-fw::ControlPlacement Place(const char* name, int left, int top, int width, int height, int tabIndex) {
-  return fw::ControlPlacement { name, left, top, width, height, true, tabIndex };
-}
-
 fw::StaticTextProperties Label(fw::ControlPlacement place, const char* text, std::uint32_t colour, const char* font,
                                bool bold) {
   fw::StaticTextProperties p;
@@ -47,12 +43,12 @@ fw::CanvasProperties Backdrop(fw::ControlPlacement place) {
 // The four controls in creation order, which is also their tab order.
 std::vector<fw::ControlRecord> ControlRecords() {
   return {
-    { Label(Place("StaticText5", 1, 187, 298, 15, 0), "Free software, built with Qt — check every result", 0xC43C13,
+    { Label(fw::Place("StaticText5", 1, 187, 298, 15, 0), "Free software, built with Qt — check every result", 0xC43C13,
             "Times", false),
       9.0F },
-    { Backdrop(Place("Canvas1", 100, 60, 100, 95, 1)), 0, _x_FactorsImageSmall::FactorsImageSmall },
-    { Backdrop(Place("Canvas2", 77, 161, 148, 22, 2)), 0, _x_BadgeSm::BadgeSm },
-    { Label(Place("StaticText1", 1, 5, 298, 26, 3), "Factorial Quillon", 0xDD3C13, "System", true), 24.0F },
+    { Backdrop(fw::Place("Canvas1", 100, 60, 100, 95, 1)), 0, _x_FactorsImageSmall::FactorsImageSmall },
+    { Backdrop(fw::Place("Canvas2", 77, 161, 148, 22, 2)), 0, _x_BadgeSm::BadgeSm },
+    { Label(fw::Place("StaticText1", 1, 5, 298, 26, 3), "Factorial Quillon", 0xDD3C13, "System", true), 24.0F },
   };
 }
 

@@ -39,8 +39,8 @@ const fw::WindowProperties& DescriptionWndProperties() {
 
 const std::vector<fw::ControlRecord>& DescriptionWndControls() {
   static const std::vector<fw::ControlRecord> controls {
-    { ReadOnlyField({ "DescribeFld", 1, -1, 427, 478, true, 0 }, "Courier", false, 0, "\r"), 10 },
-    { ReadOnlyField({ "DescribeFld2", -1, -1, 429, 476, true, 1 }, "Times", true, 1, std::string(shell::HelpText())),
+    { ReadOnlyField(fw::Place("DescribeFld", 1, -1, 427, 478, 0), "Courier", false, 0, "\r"), 10 },
+    { ReadOnlyField(fw::Place("DescribeFld2", -1, -1, 429, 476, 1), "Times", true, 1, std::string(shell::HelpText())),
       11 },
   };
   return controls;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "shell/framework/property_set.h"
 
@@ -52,6 +53,13 @@ struct ControlPlacement final {
   bool Locks { true };  // LockLeft, LockTop, LockRight and LockBottom alike
   std::int32_t TabIndex { 0 };
 };
+
+// A control's placement as the tables write it: name, left, top, width, height, tab index,
+// and whether all four edges are locked.
+inline ControlPlacement Place(std::string name, std::int32_t left, std::int32_t top, std::int32_t width,
+                              std::int32_t height, std::int32_t tabIndex, bool locks = true) {
+  return ControlPlacement { std::move(name), left, top, width, height, locks, tabIndex };
+}
 
 struct TextAreaProperties final {
   ControlPlacement place;
