@@ -1,7 +1,7 @@
 #pragma once
 
-// A picture holder: draws its Backdrop at its top-left corner (nothing when the backdrop is
-// nil) and raises "MouseDown" with the click position when it is clicked. A disabled canvas
+// A picture holder: draws its Backdrop at its top-left corner at the picture's size in points
+// (nothing when the backdrop is nil) and raises "MouseDown" with the click position when it is clicked. A disabled canvas
 // takes no clicks; they go to its window.
 
 #include "shell/framework/picture.h"
