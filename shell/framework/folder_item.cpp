@@ -36,7 +36,7 @@ PicturePtr FolderItem::OpenAsPicture() const {
   if (descriptor < 0)
     return nullptr;
   QFile file;
-  struct stat status {};
+  struct stat status { };
   if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
       !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     ::close(descriptor);

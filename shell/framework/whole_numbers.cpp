@@ -10,7 +10,8 @@ namespace {
 constexpr QChar kWordJoiner { 0x2060 };
 
 bool BeginsNumber(const QString& text, qsizetype i) {
-  return text[i] == QLatin1Char('.') && i + 1 < text.size() && text[i + 1].isDigit() && (i == 0 || !text[i - 1].isDigit());
+  return text[i] == QLatin1Char('.') && i + 1 < text.size() && text[i + 1].isDigit() &&
+         (i == 0 || !text[i - 1].isDigit());
 }
 
 }  // namespace

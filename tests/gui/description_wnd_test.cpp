@@ -1,5 +1,6 @@
 // The help window: its two fields as built, the bold opening run (again in a window built anew
-// after a close), its Window menu, and File > Print through the print dialog's seam, with the
+// after a close), its Window menu, no number broken across lines at any width, and File > Print
+// through the print dialog's seam on papers of several sizes in both orientations, with the
 // printed PDF read back by poppler's tools.
 
 #include <algorithm>
@@ -9,14 +10,14 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QPageLayout>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"
@@ -227,9 +228,10 @@ TEST_P(HelpPrintingTest, TheWholeHelpTextPrintsInWholeLinesWithinThePrintableAre
   EXPECT_EQ(Printable(printed).toStdString(), Printable(HelpText()).toStdString());
   EXPECT_EQ(NumbersFromTheirPoint(printed), NumbersFromTheirPoint(HelpText()));
 
-  // The printable area is the paper less the margins that the dialog starts with.
-  const QSizeF size = QPageLayout(QPageSize(paper.size), paper.orientation, QMarginsF()).fullRect(QPageLayout::Point).size();
-  const QRectF area(kMargin, kMargin, size.width() - 2 * kMargin, size.height() - 2 * kMargin);
+  // The printable area: the paper less the margins that the dialog starts with.
+  const QRectF area =
+      QPageLayout(QPageSize(paper.size), paper.orientation, QMarginsF(kMargin, kMargin, kMargin, kMargin))
+          .paintRect(QPageLayout::Point);
   for (const auto& line : lines) {
     EXPECT_GE(line.xMin, area.left() - 0.5) << "page " << line.page << ": " << line.text.toStdString();
     EXPECT_LE(line.xMax, area.right() + 0.5) << "page " << line.page << ": " << line.text.toStdString();

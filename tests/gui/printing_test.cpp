@@ -207,8 +207,8 @@ TEST_F(PrintingTest, OnlyThePagesOfTheChosenRangeComeOutEachAsItWouldAmongAll) {
     const char* pages;
     std::vector<int> printed;
   };
-  for (const Case& c : { Case { "2-3", { 2, 3 } }, Case { "1,4", { 1, 4 } }, Case { "4-9", { 4 } },
-                         Case { "1-4", { 1, 2, 3, 4 } } }) {
+  for (const Case& c :
+       { Case { "2-3", { 2, 3 } }, Case { "1,4", { 1, 4 } }, Case { "4-9", { 4 } }, Case { "1-4", { 1, 2, 3, 4 } } }) {
     feedback.pages = QString::fromLatin1(c.pages);
     ASSERT_TRUE(QFile::remove(QString::fromStdString(feedback.pdfPath)));
     EXPECT_EQ(Print(), 4) << c.pages;  // the same blocks, of which some draw nothing

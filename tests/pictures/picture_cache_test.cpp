@@ -92,7 +92,8 @@ TEST_F(PictureCacheTest, WithoutTheFolderEveryUseLooksAgain) {
 // The mean colour of the two by two pixels of image that one pixel at (x, y) covers at half size.
 QColor MeanOfFour(const QImage& image, int x, int y) {
   int red = 0, green = 0, blue = 0;
-  for (const QPoint p : { QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y), QPoint(2 * x, 2 * y + 1), QPoint(2 * x + 1, 2 * y + 1) }) {
+  for (const QPoint p :
+       { QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y), QPoint(2 * x, 2 * y + 1), QPoint(2 * x + 1, 2 * y + 1) }) {
     const QColor c = image.pixelColor(p);
     red += c.red();
     green += c.green();
@@ -119,9 +120,9 @@ TEST_F(PictureCacheTest, AMissingFileLeavesItsCanvasesEmptyUntilItIsThere) {
     const char* file;
     std::vector<bool> shown;  // main Canvas3 and Canvas1, About Canvas1 and Canvas2
   };
-  for (const Case& c : { Case { "FactorsImageSmall.tiff", { false, true, false, true } },
-                         Case { "Q.png", { true, false, true, true } },
-                         Case { "BadgeSm", { true, true, true, false } } }) {
+  for (const Case& c :
+       { Case { "FactorsImageSmall.tiff", { false, true, false, true } }, Case { "Q.png", { true, false, true, true } },
+         Case { "BadgeSm", { true, true, true, false } } }) {
     InstallAll();
     fs::remove(m_resources / c.file);
     shell::ForgetLoadedPictures();
@@ -144,7 +145,7 @@ TEST_F(PictureCacheTest, OnlyARegularFileIsReadAsAPictureAndAnythingElseIsTriedA
     std::function<void()> make;
   };
   const Case cases[] = {
-    { "missing", [] { } },
+    { "missing", [] {} },
     { "not a picture", [&] { std::ofstream(q) << "not a picture"; } },
     { "a folder", [&] { fs::create_directory(q); } },
     { "a named pipe without a writer", [&] { ASSERT_EQ(::mkfifo(q.c_str(), 0600), 0); } },
