@@ -17,7 +17,8 @@ namespace {
 // the first words of the opening paragraph.
 constexpr std::int32_t kBoldRun = 29;
 
-// The printed text is 540 points wide, in blocks of 720 points, one block to a page.
+// The printed text is as wide as the page's printable area, 540 page units, and cut into blocks
+// as tall as that area, 720 page units, one block to a page (see printing.h).
 constexpr double kPrintWidth = 540;
 constexpr double kPageBlockHeight = 720;
 

@@ -18,11 +18,9 @@ public:
     const auto resources = _GetApplicationBundleResources();
     if (!resources)
       return nullptr;
+    // A missing file is an item that does not exist, which opens as no picture.
     const auto file = resources->Child(m_fileName);
-    if (!file)
-      throw fw::NilObjectException("the picture file '" + std::string(m_fileName) + "' is not in " +
-                                   resources->Path().string());
-    m_picture = file->OpenAsPicture();
+    m_picture = fw::NotNil(file.get(), "the picture file '" + std::string(m_fileName) + "'").OpenAsPicture();
     return m_picture;
   }
 

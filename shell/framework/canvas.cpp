@@ -14,6 +14,8 @@ protected:
   void paintEvent(QPaintEvent*) override {
     if (const auto& picture = m_canvas.Backdrop()) {
       QPainter painter(this);
+      // At its size in points: a picture denser than the screen is scaled down smoothly.
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
       painter.drawImage(QPoint(0, 0), picture->Image());
     }
   }

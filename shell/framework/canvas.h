@@ -1,8 +1,8 @@
 #pragma once
 
-// A picture holder: draws its Backdrop at its top-left corner (nothing when the backdrop is
-// nil) and raises "MouseDown" with the click position when it is clicked. A disabled canvas
-// takes no clicks; they go to its window.
+// A picture holder: draws its Backdrop at its top-left corner at the picture's size in points
+// (nothing when the backdrop is nil) and raises "MouseDown" with the click position when it is
+// clicked. A disabled canvas takes no clicks; they go to its window.
 
 #include "shell/framework/picture.h"
 #include "shell/framework/rect_control.h"

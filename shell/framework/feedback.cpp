@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "shell/framework/message_box.h"
+#include "shell/framework/printing.h"
 
 namespace fw {
 namespace {
@@ -18,7 +19,8 @@ public:
   void BackgroundTask() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
   std::unique_ptr<QPrinter> ChoosePrinter() override {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    std::unique_ptr<QPrinter> printer = NewPrinter();
+    // The range of pages that the dialog offers is honoured by Graphics.
     QPrintDialog dialog(printer.get());
     if (dialog.exec() != QDialog::Accepted)
       return nullptr;

@@ -21,7 +21,8 @@ public:
   // Lets the event loop handle what is pending, but holds user input back, so that no key or
   // click can start another handler in the middle of a request.
   virtual void BackgroundTask() = 0;
-  // The printer the user chose in the print dialog, or nothing when the dialog was cancelled.
+  // The printer the user chose in the print dialog, which starts from NewPrinter's settings
+  // (printing.h), or nothing when the dialog was cancelled.
   virtual std::unique_ptr<QPrinter> ChoosePrinter() = 0;
 };
 

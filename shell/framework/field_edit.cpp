@@ -5,6 +5,7 @@
 
 #include "shell/framework/key_text.h"
 #include "shell/framework/text_area.h"
+#include "shell/framework/whole_numbers.h"
 
 namespace fw {
 
@@ -57,6 +58,13 @@ void FieldEdit::insertFromMimeData(const QMimeData* source) {
     text.truncate(room);
   textCursor().insertText(text);
   ensureCursorVisible();
+}
+
+// What is copied or dragged is the field's own text, without the widget's joiners.
+QMimeData* FieldEdit::createMimeDataFromSelection() const {
+  QMimeData* data = QTextEdit::createMimeDataFromSelection();
+  data->setText(WithoutJoiners(data->text()));
+  return data;
 }
 
 }  // namespace fw

@@ -22,6 +22,7 @@ protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  QMimeData* createMimeDataFromSelection() const override;
 
 private:
   // How many characters an insertion may add without passing the limit (-1: any number).

@@ -1,10 +1,13 @@
 #include "shell/framework/folder_item.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <system_error>
 
-#include <QCoreApplication>
+#include <QFile>
 #include <QImageReader>
-#include <QString>
 
 namespace fw {
 namespace {
@@ -13,11 +16,6 @@ int g_pictureReads = 0;
 
 }  // namespace
 
-bool FolderItem::Exists() const {
-  std::error_code error;
-  return std::filesystem::exists(m_path, error);
-}
-
 std::unique_ptr<FolderItem> FolderItem::Parent() const {
   if (!m_path.has_relative_path())
     return nullptr;
@@ -25,15 +23,26 @@ std::unique_ptr<FolderItem> FolderItem::Parent() const {
 }
 
 std::unique_ptr<FolderItem> FolderItem::Child(std::string_view name) const {
-  auto child = std::make_unique<FolderItem>(m_path / std::filesystem::path(name));
-  if (!child->Exists())
+  if (name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos)
     return nullptr;
-  return child;
+  return std::make_unique<FolderItem>(m_path / std::filesystem::path(name));
 }
 
 PicturePtr FolderItem::OpenAsPicture() const {
   ++g_pictureReads;
-  QImageReader reader(QString::fromStdString(m_path.string()));
+  // Opened without blocking, so that a pipe with no writer cannot hold the program up, and
+  // known for a regular file by what was opened, not by a look at the name beforehand.
+  const int descriptor = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (descriptor < 0)
+    return nullptr;
+  QFile file;
+  struct stat status { };
+  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+      !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(descriptor);
+    return nullptr;
+  }
+  QImageReader reader(&file);
   reader.setDecideFormatFromContent(true);
   QImage image = reader.read();
   if (image.isNull())

@@ -16,13 +16,15 @@ public:
   explicit FolderItem(std::filesystem::path path) : m_path(std::move(path)) { }
 
   const std::filesystem::path& Path() const { return m_path; }
-  bool Exists() const;
   // The folder that holds this item; nullptr at the root.
   std::unique_ptr<FolderItem> Parent() const;
-  // The item of that name inside this folder; nullptr when there is none.
+  // The item of that name inside this folder, whether or not it exists; nullptr when name is
+  // not the name of an item in a folder (empty, "." or "..", or holding a "/").
   std::unique_ptr<FolderItem> Child(std::string_view name) const;
   // The file read as a picture, its format recognised from its content whatever its name;
-  // nullptr when it cannot be read as one. Each call reads the file.
+  // nullptr when it cannot be read as one. Only a regular file is read: a missing item, a
+  // folder, a pipe or a device gives nullptr at once, without waiting for a writer. Each call
+  // reads the file.
   PicturePtr OpenAsPicture() const;
 
 private:

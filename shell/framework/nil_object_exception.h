@@ -6,7 +6,7 @@
 namespace fw {
 
 // Raised where a missing object is used: a control name the window does not know, a menu item
-// that is not there, a picture file that cannot be found.
+// that is not there, the program's own executable file that the system does not tell.
 class NilObjectException final : public std::runtime_error {
 public:
   explicit NilObjectException(const std::string& what) : std::runtime_error("NilObjectException: " + what) { }

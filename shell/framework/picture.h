@@ -1,6 +1,10 @@
 #pragma once
 
 // A picture read from a file, shared by every canvas that shows it; nullptr is "nil", no picture.
+// Its size is in points, the unit of window coordinates: the file's pixels at the resolution
+// that the file states, 72 pixels an inch being one pixel a point and 144 two. A picture drawn
+// at twice the density so shows at the size of its canvas, and every one of its pixels stands
+// on a screen of twice the density. A file that states no resolution has a pixel a point.
 
 #include <memory>
 
@@ -10,10 +14,12 @@ namespace fw {
 
 class Picture final {
 public:
-  explicit Picture(QImage image) : m_image(std::move(image)) { }
+  explicit Picture(QImage image);
+  // The pixels, with their density as the device pixel ratio, so that Qt draws them at the
+  // picture's size in points.
   const QImage& Image() const { return m_image; }
-  int Width() const { return m_image.width(); }
-  int Height() const { return m_image.height(); }
+  int Width() const;
+  int Height() const;
 
 private:
   QImage m_image;

@@ -12,9 +12,8 @@
 namespace fw {
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
-// 3/8 inch all round: the widest margin that still leaves 540 points across an A4 page.
-constexpr double kMarginPoints = 27.0;
+// 3/8 inch all round.
+constexpr double kDefaultMarginPoints = 27.0;
 
 // Sizes given in window pixels become the same number of points.
 void PixelSizeToPoints(QTextCharFormat& format) {
@@ -51,8 +50,17 @@ void PrintFontSizes(QTextDocument& text) {
 
 // ---- Graphics ---------------------------------------------------------------------------
 
+std::unique_ptr<QPrinter> NewPrinter() {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  const QMarginsF margins(kDefaultMarginPoints, kDefaultMarginPoints, kDefaultMarginPoints, kDefaultMarginPoints);
+  printer->setPageMargins(margins, QPageLayout::Point);
+  return printer;
+}
+
 Graphics::Graphics(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {
-  m_printer->setPageMargins(QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints), QPageLayout::Point);
+  if (m_printer->printRange() == QPrinter::PageRange)
+    m_chosenPages = m_printer->pageRanges();
+  m_sheetUsed = PageChosen();
   m_painter.begin(m_printer.get());
 }
 
@@ -61,10 +69,19 @@ Graphics::~Graphics() {
     m_painter.end();
 }
 
-void Graphics::NextPage() { m_printer->newPage(); }
+// A new sheet only between two chosen pages, so that pages left out leave no blank sheet.
+void Graphics::NextPage() {
+  ++m_page;
+  if (!PageChosen())
+    return;
+  if (m_sheetUsed)
+    m_printer->newPage();
+  m_sheetUsed = true;
+}
 
-double Graphics::UnitsPerPointX() const { return m_printer->logicalDpiX() / kPointsPerInch; }
-double Graphics::UnitsPerPointY() const { return m_printer->logicalDpiY() / kPointsPerInch; }
+// The printer's size is that of the printable area, in device units.
+double Graphics::DeviceUnitsPerPageUnitX() const { return m_printer->width() / kPageWidth; }
+double Graphics::DeviceUnitsPerPageUnitY() const { return m_printer->height() / kPageHeight; }
 
 std::unique_ptr<Graphics> OpenPrinterDialog() {
   std::unique_ptr<QPrinter> printer = CurrentFeedback().ChoosePrinter();
@@ -88,7 +105,7 @@ StyledTextPrinter::StyledTextPrinter(Graphics& graphics, const QTextDocument& te
   m_text->documentLayout()->setPaintDevice(&graphics.Printer());
   m_text->setDocumentMargin(0);
   PrintFontSizes(*m_text);
-  m_text->setTextWidth(width * graphics.UnitsPerPointX());
+  m_text->setTextWidth(width * graphics.DeviceUnitsPerPageUnitX());
   m_text->documentLayout()->documentSize();  // finishes the layout
 
   for (QTextBlock block = m_text->begin(); block.isValid(); block = block.next()) {
@@ -108,16 +125,20 @@ StyledTextPrinter::~StyledTextPrinter() = default;
 void StyledTextPrinter::DrawBlock(double x, double y, double height) {
   if (Eof())
     return;
-  const double limit = height * m_graphics->UnitsPerPointY();
+  const double limit = height * m_graphics->DeviceUnitsPerPageUnitY();
   const double start = m_lines[m_next].top;
   std::size_t end = m_next + 1;
   while (end < m_lines.size() && m_lines[end].bottom - start <= limit)
     ++end;
+  if (!m_graphics->PageChosen()) {
+    m_next = end;
+    return;
+  }
 
   QPainter& painter = m_graphics->Painter();
   painter.save();
   painter.setPen(m_textColour);
-  const QPointF origin(x * m_graphics->UnitsPerPointX(), y * m_graphics->UnitsPerPointY() - start);
+  const QPointF origin(x * m_graphics->DeviceUnitsPerPageUnitX(), y * m_graphics->DeviceUnitsPerPageUnitY() - start);
   for (; m_next < end; ++m_next) {
     const Line& line = m_lines[m_next];
     line.layout->lineAt(line.index).draw(&painter, origin + line.layout->position());

@@ -1,16 +1,19 @@
 #pragma once
 
 // Printing: the print dialog, the pages of a print job, and styled text cut into blocks that
-// fit a page. Every position and size here is in points (1/72 inch) from the top-left corner
-// of the page's printable area. The margins leave 558 by 738 points on US Letter and 541 by 788
-// on A4, so a 540 point wide block of 720 points fits either. A window's pixel prints as one
-// point, so text keeps on paper the proportions it has on screen.
+// fit a page. Positions and sizes are in page units from the top-left corner of the page's
+// printable area, the paper that the user chose less the margins of the dialog: that area is
+// kPageWidth units across and kPageHeight units down on every paper, in either orientation, so
+// a block of that size fills the page and all of it stands on the paper. Text keeps its size
+// in points (1/72 inch), whatever the page: a window's pixel prints as one point, so text keeps
+// on paper the proportions it has on screen, and a smaller page takes more, shorter lines.
 
 #include <cstddef>
 #include <memory>
 #include <vector>
 
 #include <QColor>
+#include <QPageRanges>
 #include <QPainter>
 
 class QPrinter;
@@ -19,8 +22,17 @@ class QTextLayout;
 
 namespace fw {
 
+constexpr double kPageWidth = 540;
+constexpr double kPageHeight = 720;
+
+// A printer as the print dialog first shows it: at the printer's full resolution, with
+// margins of 3/8 inch on every side, which the user may change.
+std::unique_ptr<QPrinter> NewPrinter();
+
 // The pages of one print job on the chosen printer. The first page is begun when the job
 // starts; the job ends, and the printer gets what was drawn, when the Graphics is released.
+// When the user chose a range of pages in the dialog, only those pages come out: the others
+// are laid out as ever but draw nothing and take no paper.
 class Graphics final {
 public:
   explicit Graphics(std::unique_ptr<QPrinter> printer);
@@ -31,16 +43,21 @@ public:
   // False when the printer refused the job (an output file that cannot be written, say).
   bool IsActive() const { return m_painter.isActive(); }
   void NextPage();
+  // Whether the page being drawn comes out: it is in the range that the user chose.
+  bool PageChosen() const { return m_chosenPages.isEmpty() || m_chosenPages.contains(m_page); }
 
   QPainter& Painter() { return m_painter; }
   QPrinter& Printer() const { return *m_printer; }
-  // Device units in one point, across and down.
-  double UnitsPerPointX() const;
-  double UnitsPerPointY() const;
+  // Device units in one page unit, across and down.
+  double DeviceUnitsPerPageUnitX() const;
+  double DeviceUnitsPerPageUnitY() const;
 
 private:
   std::unique_ptr<QPrinter> m_printer;
   QPainter m_painter;
+  QPageRanges m_chosenPages;  // empty: every page
+  int m_page { 1 };
+  bool m_sheetUsed { false };  // a chosen page stands on the sheet being printed
 };
 
 // Runs the print dialog. The printer's Graphics, or nullptr when the user cancelled (nothing
@@ -51,7 +68,8 @@ std::unique_ptr<Graphics> OpenPrinterDialog();
 // ends between two lines, never inside one, so no line is cut across two pages.
 class StyledTextPrinter final {
 public:
-  // Copies the text, so that the field it comes from can change or go while it prints.
+  // Copies the text, so that the field it comes from can change or go while it prints. The
+  // width is in page units.
   StyledTextPrinter(Graphics& graphics, const QTextDocument& text, QColor textColour, double width);
   StyledTextPrinter(StyledTextPrinter&&) noexcept;
   StyledTextPrinter& operator=(StyledTextPrinter&&) noexcept;
@@ -61,6 +79,7 @@ public:
   bool Eof() const { return m_next == m_lines.size(); }
   // Draws, with its top-left corner at (x, y), as many of the next lines as fit in height; a
   // single line taller than height is drawn all the same, so that printing always moves on.
+  // On a page outside the chosen range the lines are passed over without being drawn.
   void DrawBlock(double x, double y, double height);
 
 private:

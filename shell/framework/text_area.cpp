@@ -8,6 +8,7 @@
 #include "shell/framework/field_edit.h"
 #include "shell/framework/printing.h"
 #include "shell/framework/qt_text.h"
+#include "shell/framework/whole_numbers.h"
 
 namespace fw {
 namespace {
@@ -35,17 +36,40 @@ void TextArea::Constructor() {
 
 QTextEdit& TextArea::Edit() const { return *m_edit; }
 
-String TextArea::Text() const { return FieldTextFromQt(m_edit->toPlainText()); }
+String TextArea::Text() const { return FieldTextFromQt(WithoutJoiners(m_edit->toPlainText())); }
 
-void TextArea::SetText(const String& text) { m_edit->setPlainText(FieldTextToQt(text)); }
+void TextArea::SetText(const String& text) {
+  m_edit->setPlainText(FieldTextToQt(text));
+  if (m_edit->isReadOnly())
+    JoinNumbers(*m_edit->document());
+}
+
+// Numbers are kept whole where nobody edits the text, so that no hidden joiner ever stands in
+// the way of the caret or of a key.
+void TextArea::SetReadOnly(bool readOnly) {
+  if (readOnly == m_edit->isReadOnly())
+    return;
+  // A read-only field has nothing to undo, and the joiners are no edit of the user's: undo is
+  // off while they stand.
+  QTextDocument& document = *m_edit->document();
+  if (readOnly) {
+    document.setUndoRedoEnabled(false);
+    JoinNumbers(document);
+  } else {
+    UnjoinNumbers(document);
+    document.setUndoRedoEnabled(true);
+  }
+  m_edit->setReadOnly(readOnly);
+}
 
 void TextArea::Select(std::int32_t start, std::int32_t length) {
-  const int count = m_edit->document()->characterCount() - 1;
+  const QTextDocument& document = *m_edit->document();
+  const int count = static_cast<int>(WithoutJoiners(document.toPlainText()).size());
   const int from = std::clamp(start, 0, count);
   const int to = std::clamp(from + std::max(length, 0), from, count);
   QTextCursor cursor(m_edit->document());
-  cursor.setPosition(from);
-  cursor.setPosition(to, QTextCursor::KeepAnchor);
+  cursor.setPosition(DocumentPosition(document, from));
+  cursor.setPosition(DocumentPosition(document, to), QTextCursor::KeepAnchor);
   m_edit->setTextCursor(cursor);
 }
 
@@ -92,7 +116,7 @@ bool TextArea::SetKindProperty(std::string_view key, const PropertyValue& value)
   if (key == "Text") {
     SetText(AsString(value));
   } else if (key == "ReadOnly") {
-    m_edit->setReadOnly(AsBoolean(value));
+    SetReadOnly(AsBoolean(value));
   } else if (key == "LimitText") {
     m_limitText = AsInt32(value);
   } else if (key == "Alignment") {

@@ -4,7 +4,8 @@
 // Text is the field's lines separated by CR (13), whatever the widget holds, so pasted LF and
 // CRLF columns read the same as typed ones. Keys go to the "KeyDown" handler first (a true
 // result keeps the key out); LimitText caps what typing and pasting can put in. Pasted text
-// passes no key handler.
+// passes no key handler. A read-only field never breaks a line inside a number
+// (whole_numbers.h).
 
 #include <cstdint>
 
@@ -47,6 +48,7 @@ private:
   void ApplyFont(const QFont& font) override;
   bool KeyDown(const String& key) const { return RaiseKeyDown(key); }
   void Select(std::int32_t start, std::int32_t length);
+  void SetReadOnly(bool readOnly);
 
   void UpdatePalette();
 

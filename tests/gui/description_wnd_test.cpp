@@ -1,18 +1,23 @@
 // The help window: its two fields as built, the bold opening run (again in a window built anew
-// after a close), its Window menu, and File > Print through the print dialog's seam, with the
+// after a close), its Window menu, no number broken across lines at any width, and File > Print
+// through the print dialog's seam on papers of several sizes in both orientations, with the
 // printed PDF read back by poppler's tools.
 
 #include <algorithm>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QPageLayout>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"
@@ -26,8 +31,7 @@
 namespace {
 
 constexpr int kBoldRun = 29;
-constexpr double kMargin = 27;  // the printable area's top on the page, in points
-constexpr double kBlockHeight = 720;
+constexpr double kMargin = 27;  // the print dialog's margins on every side, in points
 
 // The positions of the field's bold characters.
 std::vector<int> BoldPositions(const fw::TextArea& field) {
@@ -56,6 +60,29 @@ QString HelpText() { return QString::fromUtf8(shell::HelpText().data(), shell::H
 // PDF reader gives: what printing must neither lose, repeat nor reorder.
 QString Printable(const QString& text) {
   return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// The text's letters and digits, in the compatibility form that the PDF reader gives.
+QString LettersAndDigits(const QString& text) {
+  return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("[^\\p{L}\\p{N}]")));
+}
+
+// How many characters of wanted stand in text in their order, others between them allowed.
+qsizetype FoundInOrder(const QString& text, const QString& wanted) {
+  qsizetype found = 0;
+  for (const QChar c : text)
+    if (found < wanted.size() && c == wanted[found])
+      ++found;
+  return found;
+}
+
+// How many numbers that begin with their point (".30", "+.90", "\u00B1.40") the text holds whole.
+qsizetype NumbersFromTheirPoint(const QString& text) {
+  static const QRegularExpression number(QStringLiteral("(?<![\\d.])\\.\\d"));
+  qsizetype n = 0;
+  for (auto it = number.globalMatch(text); it.hasNext(); it.next())
+    ++n;
+  return n;
 }
 
 // The empty lines of the help text, which print as lines without a word.
@@ -125,45 +152,116 @@ TEST_F(DescriptionWndTest, TheWindowMenuBringsUpTheOtherWindowsAndLeavesTheHelpW
   EXPECT_FALSE(help._AboutMenuItem_Action());
 }
 
-TEST_F(DescriptionWndTest, PrintingPutsTheWholeHelpTextOnFullPagesOfOneBlockEach) {
+// The field's text as its lines stand in the window, each ended by a line feed, without the
+// invisible joiners that keep numbers whole.
+QString ShownLines(const fw::TextArea& field) {
+  QTextDocument& document = *field.Edit().document();
+  QString shown;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    document.documentLayout()->blockBoundingRect(block);  // lays the block out
+    for (int i = 0; i < block.layout()->lineCount(); ++i) {
+      const QTextLine line = block.layout()->lineAt(i);
+      shown += block.text().mid(line.textStart(), line.textLength()) + QLatin1Char('\n');
+    }
+  }
+  return shown.remove(QChar(0x2060));
+}
+
+TEST_F(DescriptionWndTest, NoLineOfTheHelpTextEndsInsideANumberHoweverWideTheWindow) {
+  auto& help = DescriptionWnd::DescriptionWnd();
+  const fw::TextArea& field = Field("DescribeFld2");
+  for (int width = 200; width <= 600; width += 4) {
+    help.TopLevel().resize(width, 491);
+    ASSERT_EQ(field.Widget().width(), width + 2);  // the field follows the window's edges
+    const QString shown = ShownLines(field);
+    EXPECT_EQ(NumbersFromTheirPoint(shown), NumbersFromTheirPoint(HelpText())) << "at a width of " << width;
+    EXPECT_EQ(Printable(shown).toStdString(), Printable(HelpText()).toStdString());
+  }
+}
+
+// A paper the user can pick in the print dialog.
+struct Paper {
+  const char* name;
+  QPageSize::PageSizeId size;
+  QPageLayout::Orientation orientation;
+  int pages;  // how many pages the help text takes on it, or 0 where that is not fixed
+};
+
+void PrintTo(const Paper& paper, std::ostream* out) { *out << paper.name; }
+
+const Paper kPapers[] = {
+  { "A4", QPageSize::A4, QPageLayout::Portrait, 4 },
+  { "A4landscape", QPageSize::A4, QPageLayout::Landscape, 0 },
+  { "Letter", QPageSize::Letter, QPageLayout::Portrait, 4 },
+  { "Letterlandscape", QPageSize::Letter, QPageLayout::Landscape, 0 },
+  { "A5", QPageSize::A5, QPageLayout::Portrait, 0 },
+  { "A3", QPageSize::A3, QPageLayout::Portrait, 0 },
+};
+
+class HelpPrintingTest : public DescriptionWndTest, public testing::WithParamInterface<Paper> { };
+
+TEST_P(HelpPrintingTest, TheWholeHelpTextPrintsInWholeLinesWithinThePrintableArea) {
   SKIP_WITHOUT_PDF_TOOLS();
+  const Paper& paper = GetParam();
   feedback.pdfPath = PdfPath();
+  feedback.paper = paper.size;
+  feedback.orientation = paper.orientation;
   auto& help = DescriptionWnd::DescriptionWnd();
   testing_support::ChooseFromMenuBar(help, "Print");
 
   const int pages = testing_support::PdfPageCount(feedback.pdfPath);
   EXPECT_GT(pages, 1);
+  if (paper.pages > 0) {
+    EXPECT_EQ(pages, paper.pages);
+  }
   EXPECT_EQ(feedback.yields, pages);  // one yield per page
   EXPECT_TRUE(feedback.messages.empty());
 
   const auto lines = testing_support::PdfLines(feedback.pdfPath);
   QString printed;
   for (const auto& line : lines)
-    printed += line.text;
-  EXPECT_EQ(Printable(printed), Printable(HelpText()));
+    printed += line.text + QLatin1Char('\n');
+  // Neither a letter nor a digit lost, added or out of order, and no other character either.
+  const QString wanted = LettersAndDigits(HelpText());
+  EXPECT_EQ(LettersAndDigits(printed).size(), wanted.size()) << "letters and digits printed";
+  EXPECT_EQ(FoundInOrder(LettersAndDigits(printed), wanted), wanted.size()) << "letters and digits found in order";
+  EXPECT_EQ(Printable(printed).toStdString(), Printable(HelpText()).toStdString());
+  EXPECT_EQ(NumbersFromTheirPoint(printed), NumbersFromTheirPoint(HelpText()));
 
-  // Every line of the help text is as tall as the next, so a block holds as many lines as fit
-  // in 720 points, and the pages are as many as such blocks it takes to hold every line, the
-  // empty ones included.
+  // The printable area: the paper less the margins that the dialog starts with.
+  const QRectF area =
+      QPageLayout(QPageSize(paper.size), paper.orientation, QMarginsF(kMargin, kMargin, kMargin, kMargin))
+          .paintRect(QPageLayout::Point);
+  for (const auto& line : lines) {
+    EXPECT_GE(line.xMin, area.left() - 0.5) << "page " << line.page << ": " << line.text.toStdString();
+    EXPECT_LE(line.xMax, area.right() + 0.5) << "page " << line.page << ": " << line.text.toStdString();
+    EXPECT_GE(line.yMin, area.top() - 0.5) << "page " << line.page << ": " << line.text.toStdString();
+    EXPECT_LE(line.yMax, area.bottom() + 1) << "page " << line.page << ": " << line.text.toStdString();
+  }
+
+  // Every line of the help text is as tall as the next, so a page holds as many lines as fit
+  // in its printable area, and the pages are as many as such blocks it takes to hold every
+  // line, the empty ones included.
   const auto tops = testing_support::PdfLineTops(lines);
   ASSERT_EQ(static_cast<int>(tops.size()), pages);
-  double pitch = kBlockHeight;
+  double pitch = area.height();
   int printedLines = 0;
   for (const auto& page : tops) {
     printedLines += static_cast<int>(page.size());
     for (std::size_t i = 1; i < page.size(); ++i)
       pitch = std::min(pitch, page[i] - page[i - 1]);
   }
-  const int perBlock = static_cast<int>(kBlockHeight / pitch);
+  const int perBlock = static_cast<int>(area.height() / pitch);
   const int allLines = printedLines + EmptyLines();
-  EXPECT_EQ(pages, (allLines + perBlock - 1) / perBlock) << allLines << " lines, " << perBlock << " to a block";
-  for (const auto& line : lines)
-    EXPECT_LE(line.yMax - kMargin, kBlockHeight + 1) << "page " << line.page;
+  EXPECT_EQ(pages, (allLines + perBlock - 1) / perBlock) << allLines << " lines, " << perBlock << " to a page";
 
   const std::string fonts = testing_support::PdfFonts(feedback.pdfPath);
   EXPECT_NE(fonts.find("Bold"), std::string::npos) << fonts;      // the opening run
   EXPECT_EQ(BoldPositions(Field("DescribeFld2")), OpeningRun());  // the field as it was
 }
+
+INSTANTIATE_TEST_SUITE_P(Papers, HelpPrintingTest, testing::ValuesIn(kPapers),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DescriptionWndTest, ACancelledDialogPrintsNothingAndAShortTextPrintsOnePage) {
   SKIP_WITHOUT_PDF_TOOLS();

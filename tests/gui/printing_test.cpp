@@ -1,14 +1,18 @@
-// Printing styled text: the print dialog's answers, and text printed to a PDF in blocks of 720
-// points at a width of 540 points, read back with poppler's tools: how many pages, where each
-// line stands, and that every line is printed once, whole, in order.
+// Printing styled text: the print dialog's answers, and text printed to a PDF in page units
+// (the printable area of any paper is 540 by 720 of them), read back with poppler's tools: how
+// many pages, where each line stands, that every line is printed once, whole, in order, within
+// the paper and the margins the user chose, and only the pages the user chose.
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QPageLayout>
 #include <QTemporaryDir>
 
 #include "shell/framework/control_builder.h"
@@ -20,9 +24,7 @@
 
 namespace {
 
-constexpr double kMargin = 27;  // the printable area's top-left corner on the page, in points
-constexpr double kWidth = 540;
-constexpr double kBlockHeight = 720;
+constexpr double kMargin = 27;  // the print dialog's first margins on every side, in points
 
 class PrintWnd final : public fw::Window {
 public:
@@ -39,6 +41,14 @@ protected:
   }
 };
 
+// One text line a line, "Line 1" to "Line count".
+std::string NumberedLines(int count) {
+  std::string text;
+  for (int i = 1; i <= count; ++i)
+    text += (i > 1 ? "\r" : "") + ("Line " + std::to_string(i));
+  return text;
+}
+
 class PrintingTest : public testing::Test {
 protected:
   void SetUp() override {
@@ -48,16 +58,17 @@ protected:
 
   fw::TextArea& Field() { return fw::ControlAs<fw::TextArea>(fw::ImplicitWindow<PrintWnd>(), "Field"); }
 
-  // Prints the field one block to a page, as the help window does; the number of blocks.
-  int Print() {
+  // Prints the field one block to a page, as the help window does, with a block width and
+  // height in page units; the number of blocks.
+  int Print(double width = fw::kPageWidth, double blockHeight = fw::kPageHeight) {
     const std::unique_ptr<fw::Graphics> graphics = fw::OpenPrinterDialog();
     EXPECT_NE(graphics, nullptr);
     if (graphics == nullptr)
       return 0;
-    fw::StyledTextPrinter text = Field().styledTextPrinter(*graphics, kWidth);
+    fw::StyledTextPrinter text = Field().styledTextPrinter(*graphics, width);
     int blocks = 0;
     while (!text.Eof()) {
-      text.DrawBlock(0, 0, kBlockHeight);
+      text.DrawBlock(0, 0, blockHeight);
       ++blocks;
       if (!text.Eof())
         graphics->NextPage();
@@ -65,8 +76,47 @@ protected:
     return blocks;
   }
 
+  // The printable area of the paper the user chose, in points from the page's corner.
+  QRectF PrintableArea() const {
+    const QMarginsF margins = feedback.margins.value_or(QMarginsF(kMargin, kMargin, kMargin, kMargin));
+    return QPageLayout(QPageSize(feedback.paper), feedback.orientation, margins).paintRect(QPageLayout::Point);
+  }
+
   QTemporaryDir folder;
   testing_support::RecordingFeedback feedback;
+};
+
+// A paper with its margins, and a block in page units.
+struct Layout {
+  const char* name;
+  QPageSize::PageSizeId paper;
+  QPageLayout::Orientation orientation;
+  double margin;  // in points on every side
+  double width;
+  double blockHeight;
+};
+
+void PrintTo(const Layout& layout, std::ostream* out) { *out << layout.name; }
+
+const Layout kLayouts[] = {
+  { "A4", QPageSize::A4, QPageLayout::Portrait, kMargin, 540, 720 },
+  { "A5landscape", QPageSize::A5, QPageLayout::Landscape, kMargin, 540, 720 },
+  { "LetterWithInchMargins", QPageSize::Letter, QPageLayout::Portrait, 72, 540, 720 },
+  { "A4HalfBlocks", QPageSize::A4, QPageLayout::Portrait, kMargin, 270, 360 },
+};
+
+class PrintingLayoutTest : public PrintingTest, public testing::WithParamInterface<Layout> {
+protected:
+  void SetUp() override {
+    PrintingTest::SetUp();
+    const Layout& layout = GetParam();
+    feedback.paper = layout.paper;
+    feedback.orientation = layout.orientation;
+    feedback.margins = QMarginsF(layout.margin, layout.margin, layout.margin, layout.margin);
+  }
+  // The block's size in points.
+  double Width() const { return PrintableArea().width() * GetParam().width / fw::kPageWidth; }
+  double BlockHeight() const { return PrintableArea().height() * GetParam().blockHeight / fw::kPageHeight; }
 };
 
 TEST_F(PrintingTest, TheDialogGivesNoPrinterWhenCancelledOrWhenThePrinterCannotStart) {
@@ -86,54 +136,86 @@ TEST_F(PrintingTest, TheDialogGivesNoPrinterWhenCancelledOrWhenThePrinterCannotS
   EXPECT_FALSE(QFile::exists(QStringLiteral("/no/such/folder/printed.pdf")));
 }
 
-TEST_F(PrintingTest, LinesFillEachPageToItsBlockAndNoneIsCutOrRepeated) {
+TEST_P(PrintingLayoutTest, LinesFillEachPageToItsBlockAndNoneIsCutOrRepeated) {
   SKIP_WITHOUT_PDF_TOOLS();
   const int count = 150;
-  std::string text;
-  for (int i = 1; i <= count; ++i)
-    text += (i > 1 ? "\r" : "") + ("Line " + std::to_string(i));
-  Field().SetText(text);
+  Field().SetText(NumberedLines(count));
 
-  const int blocks = Print();
+  const int blocks = Print(GetParam().width, GetParam().blockHeight);
   ASSERT_GT(blocks, 2);
   EXPECT_EQ(testing_support::PdfPageCount(feedback.pdfPath), blocks);
 
+  const QRectF area = PrintableArea();
   const auto lines = testing_support::PdfLines(feedback.pdfPath);
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(count));
   const double pitch = lines[1].yMin - lines[0].yMin;
   EXPECT_GT(pitch, 11.0);  // Times 11 on paper: a line is a little taller than 11 points
   for (int i = 0; i < count; ++i) {
     EXPECT_EQ(lines[i].text, QStringLiteral("Line %1").arg(i + 1));
-    EXPECT_NEAR(lines[i].xMin, kMargin, 1.5) << "line " << i + 1;
+    EXPECT_NEAR(lines[i].xMin, area.left(), 1.5) << "line " << i + 1;
   }
   for (int page = 1; page <= blocks; ++page) {
     std::vector<testing_support::PdfLine> on;
     std::copy_if(lines.begin(), lines.end(), std::back_inserter(on), [&](const auto& l) { return l.page == page; });
     ASSERT_FALSE(on.empty()) << "page " << page;
     const double span = on.back().yMax - on.front().yMin;
-    EXPECT_NEAR(on.front().yMin, kMargin, pitch) << "page " << page;
-    EXPECT_LE(span, kBlockHeight + 1) << "page " << page;
+    EXPECT_NEAR(on.front().yMin, area.top(), pitch) << "page " << page;
+    EXPECT_LE(span, BlockHeight() + 1) << "page " << page;
     if (page < blocks) {
-      EXPECT_GT(span + pitch, kBlockHeight - 1) << "page " << page << " has room for the next line";
+      EXPECT_GT(span + pitch, BlockHeight() - 1) << "page " << page << " has room for the next line";
     }
   }
 }
 
-TEST_F(PrintingTest, AParagraphWrapsWithinTheWidthInPoints) {
+TEST_P(PrintingLayoutTest, AParagraphWrapsWithinTheWidth) {
   SKIP_WITHOUT_PDF_TOOLS();
   std::string paragraph;
   for (int i = 0; i < 200; ++i)
     paragraph += "word" + std::to_string(1000 + i) + " ";
   Field().SetText(paragraph);
 
-  EXPECT_EQ(Print(), 1);
+  EXPECT_EQ(Print(GetParam().width), 1);
+  const double right = PrintableArea().left() + Width();
   const auto lines = testing_support::PdfLines(feedback.pdfPath);
   ASSERT_GT(lines.size(), 3u);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    EXPECT_LE(lines[i].xMax, kMargin + kWidth + 0.5) << "line " << i;
+    EXPECT_LE(lines[i].xMax, right + 0.5) << "line " << i;
     if (i + 1 < lines.size()) {  // a full line leaves less room than one more word
-      EXPECT_GT(lines[i].xMax, kMargin + kWidth - 50) << "line " << i;
+      EXPECT_GT(lines[i].xMax, right - 50) << "line " << i;
     }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, PrintingLayoutTest, testing::ValuesIn(kLayouts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The lines of each page, by page from 1.
+std::vector<std::vector<QString>> PageTexts(const std::string& pdfPath) {
+  std::vector<std::vector<QString>> pages(static_cast<std::size_t>(testing_support::PdfPageCount(pdfPath)));
+  for (const auto& line : testing_support::PdfLines(pdfPath))
+    pages.at(static_cast<std::size_t>(line.page - 1)).push_back(line.text);
+  return pages;
+}
+
+TEST_F(PrintingTest, OnlyThePagesOfTheChosenRangeComeOutEachAsItWouldAmongAll) {
+  SKIP_WITHOUT_PDF_TOOLS();
+  Field().SetText(NumberedLines(200));
+  ASSERT_EQ(Print(), 4);
+  const auto all = PageTexts(feedback.pdfPath);
+
+  struct Case {
+    const char* pages;
+    std::vector<int> printed;
+  };
+  for (const Case& c :
+       { Case { "2-3", { 2, 3 } }, Case { "1,4", { 1, 4 } }, Case { "4-9", { 4 } }, Case { "1-4", { 1, 2, 3, 4 } } }) {
+    feedback.pages = QString::fromLatin1(c.pages);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(feedback.pdfPath)));
+    EXPECT_EQ(Print(), 4) << c.pages;  // the same blocks, of which some draw nothing
+    const auto pages = PageTexts(feedback.pdfPath);
+    ASSERT_EQ(pages.size(), c.printed.size()) << c.pages;
+    for (std::size_t i = 0; i < pages.size(); ++i)
+      EXPECT_EQ(pages[i], all.at(static_cast<std::size_t>(c.printed[i] - 1))) << c.pages << ", sheet " << i + 1;
   }
 }
 

@@ -1,13 +1,18 @@
 // The window layer: controls by name, key handlers on a real text field, field texts with CR
-// line ends, and the implicit instance of a window class.
+// line ends, numbers kept whole in a read-only field, and the implicit instance of a window
+// class.
 
 #include <gtest/gtest.h>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
+#include "shell/framework/property_set.h"
 #include "shell/framework/push_button.h"
 #include "shell/framework/text_area.h"
 #include "shell/framework/window.h"
@@ -80,6 +85,54 @@ TEST_F(WindowTest, FieldTextIsReadWithCarriageReturnsWhateverTheLineEnds) {
   field.SetText("a\rb");
   EXPECT_EQ(field.Edit().toPlainText(), QStringLiteral("a\nb"));
   EXPECT_EQ(field.Text(), "a\rb");
+}
+
+// Whether some line of the field, laid out at that width, begins inside a number.
+bool BreaksInsideANumber(QTextDocument& document, int width) {
+  document.setTextWidth(width);
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    document.documentLayout()->blockBoundingRect(block);  // lays the block out
+    for (int i = 1; i < block.layout()->lineCount(); ++i) {
+      const QChar first = block.text().at(block.layout()->lineAt(i).textStart());
+      if (first.isDigit() || first == QChar(0x2060))
+        return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(WindowTest, AReadOnlyFieldKeepsNumbersThatBeginWithTheirPointWhole) {
+  auto& field = fw::ControlAs<fw::TextArea>(Sample(), "Field");
+  // Every digit here follows a point that begins its number.
+  const std::string text = "such as .30 or -.10,\r\xC2\xB1.40 (.5) and +.90.";
+  field.SetText(text);
+  QTextDocument& document = *field.Edit().document();
+  // At how many widths some number is broken.
+  const auto breaks = [&] {
+    int widths = 0;
+    for (int width = 60; width <= 200; ++width)  // wide enough for every word
+      widths += BreaksInsideANumber(document, width) ? 1 : 0;
+    return widths;
+  };
+  EXPECT_GT(breaks(), 0);  // an editable field holds just what it was given
+
+  field.SetProperty("ReadOnly", fw::PropertyValue(true));
+  EXPECT_EQ(breaks(), 0);
+  field.SetText(text);  // a new text of a read-only field is kept whole too
+  EXPECT_EQ(breaks(), 0);
+  EXPECT_EQ(field.Text(), text);
+  // Positions count the field's own characters: 8 to 11 are ".30".
+  field.SetSelStart(8);
+  field.SetSelLength(3);
+  EXPECT_EQ(field.Edit().textCursor().selectedText().remove(QChar(0x2060)), QStringLiteral(".30"));
+  field.Edit().selectAll();
+  field.Edit().copy();
+  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+
+  field.SetProperty("ReadOnly", fw::PropertyValue(false));
+  EXPECT_FALSE(field.Edit().toPlainText().contains(QChar(0x2060)));
+  EXPECT_FALSE(document.isUndoAvailable());  // nothing to undo but what the user does
+  EXPECT_EQ(field.Text(), text);
 }
 
 TEST_F(WindowTest, MessagesArriveInOrderThroughTheFeedback) {

@@ -46,11 +46,12 @@ struct PdfLine final {
   double yMin { 0 };
   double xMax { 0 };
   double yMax { 0 };
-  QString text;  // its words, one blank between two
+  QString text;  // its words, one blank between two that do not touch
 };
 
 // Every printed line of the file in reading order, its box in points from the page's top-left
-// corner. The text is in compatibility form, so ligatures read as their letters.
+// corner. The text is in compatibility form, so ligatures read as their letters. Words that
+// touch are one (the reader parts a word where an invisible character stands in it).
 inline std::vector<PdfLine> PdfLines(const std::string& path) {
   const QString html = RunTool(QStringLiteral("pdftotext"),
                                { QStringLiteral("-bbox-layout"), QString::fromStdString(path), QStringLiteral("-") });
@@ -58,6 +59,7 @@ inline std::vector<PdfLine> PdfLines(const std::string& path) {
       "<(page|line|word)( xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*))?"));
   std::vector<PdfLine> lines;
   int page = 0;
+  double wordEnd = 0;  // where the line's last word ends
   for (auto it = element.globalMatch(html); it.hasNext();) {
     const QRegularExpressionMatch m = it.next();
     const QString kind = m.captured(1);
@@ -67,14 +69,18 @@ inline std::vector<PdfLine> PdfLines(const std::string& path) {
       lines.push_back(PdfLine { page, m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5).toDouble(),
                                 m.captured(6).toDouble(), QString() });
     } else if (!lines.empty()) {
+      PdfLine& line = lines.back();
+      const double xMin = m.captured(3).toDouble();
+      const bool touches = !line.text.isEmpty() && xMin - wordEnd < 0.01;
+      wordEnd = m.captured(5).toDouble();
       QString word = m.captured(7);
       word.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
           .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
           .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
           .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
           .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-      QString& text = lines.back().text;
-      text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + word.normalized(QString::NormalizationForm_KC);
+      line.text += (line.text.isEmpty() || touches ? QString() : QStringLiteral(" ")) +
+                   word.normalized(QString::NormalizationForm_KC);
     }
   }
   return lines;

@@ -5,8 +5,13 @@
 // program's feedback.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QString>
 
 #include "shell/framework/feedback.h"
 
@@ -27,6 +32,12 @@ public:
   int yields { 0 };
   // Where the print dialog's answer prints to; empty: the user cancels.
   std::string pdfPath;
+  // What the user picks in the dialog: the paper, its orientation, margins in points (none:
+  // the dialog's first ones) and a range of pages such as "2-3" (empty: all pages).
+  QPageSize::PageSizeId paper { QPageSize::A4 };
+  QPageLayout::Orientation orientation { QPageLayout::Portrait };
+  std::optional<QMarginsF> margins;
+  QString pages;
   int printDialogs { 0 };
 };
 
