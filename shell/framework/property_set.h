@@ -39,6 +39,12 @@ constexpr Colour RGB(std::uint32_t rrggbb) {
 
 using PropertyValue = std::variant<std::int32_t, bool, Colour, std::string>;
 
+// A value read as the encoding that its key's table gives it.
+std::int32_t AsInt32(const PropertyValue& value);
+bool AsBoolean(const PropertyValue& value);
+Colour AsColour(const PropertyValue& value);
+const std::string& AsString(const PropertyValue& value);
+
 struct PropertyEntry final {
   std::string key;
   PropertyValue value;

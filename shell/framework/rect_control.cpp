@@ -6,11 +6,6 @@
 
 namespace fw {
 
-std::int32_t AsInt32(const PropertyValue& value) { return std::get<std::int32_t>(value); }
-bool AsBoolean(const PropertyValue& value) { return std::get<bool>(value); }
-Colour AsColour(const PropertyValue& value) { return std::get<Colour>(value); }
-const std::string& AsString(const PropertyValue& value) { return std::get<std::string>(value); }
-
 QWidget& RectControl::Widget() const { return NotNil(m_widget.data(), "the widget of control '" + Name() + "'"); }
 
 void RectControl::Adopt(QWidget* widget) {

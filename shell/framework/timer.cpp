@@ -2,8 +2,6 @@
 
 #include <QTimer>
 
-#include "shell/framework/rect_control.h"
-
 namespace fw {
 
 Timer::Timer(Window& owner) : Control(owner), m_timer(new QTimer) {
