@@ -16,8 +16,6 @@ namespace fw {
 
 // `Index` of a control that has none: the lowest Int32.
 inline constexpr std::int32_t kNoIndex = std::numeric_limits<std::int32_t>::min();
-inline constexpr Colour kWhite = RGB(0xFFFFFF);
-inline constexpr Colour kBlack = RGB(0x000000);
 
 struct WindowProperties final {
   std::int32_t Placement { 0 };

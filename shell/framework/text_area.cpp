@@ -7,6 +7,7 @@
 
 #include "shell/framework/field_edit.h"
 #include "shell/framework/printing.h"
+#include "shell/framework/qt_colour.h"
 #include "shell/framework/qt_text.h"
 
 namespace fw {
@@ -23,8 +24,6 @@ Qt::Alignment FieldAlignment(std::int32_t code) {
       return Qt::AlignLeft;
   }
 }
-
-QColor ToQColor(Colour c) { return QColor(c.red, c.green, c.blue); }
 
 }  // namespace
 

@@ -15,6 +15,7 @@
 #include "calculator/control_wnd_layout.h"
 #include "shell/framework/canvas.h"
 #include "shell/framework/push_button.h"
+#include "shell/framework/qt_colour.h"
 #include "shell/framework/rectangle.h"
 #include "shell/framework/static_text.h"
 #include "shell/framework/text_area.h"
@@ -34,10 +35,7 @@ Entries EntriesOf(const std::string& set) {
 std::int32_t Int(const Entries& e, const char* key) { return std::get<std::int32_t>(e.at(key)); }
 bool Bool(const Entries& e, const char* key) { return std::get<bool>(e.at(key)); }
 const std::string& Text(const Entries& e, const char* key) { return std::get<std::string>(e.at(key)); }
-QColor Colour(const Entries& e, const char* key) {
-  const auto c = std::get<fw::Colour>(e.at(key));
-  return QColor(c.red, c.green, c.blue);
-}
+QColor Colour(const Entries& e, const char* key) { return fw::ToQColor(std::get<fw::Colour>(e.at(key))); }
 
 class ControlWndTest : public testing::Test {
 protected:
