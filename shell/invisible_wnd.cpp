@@ -36,10 +36,9 @@ void InvisibleWnd::Layout() {
 void InvisibleWnd::CreateControls() { _CreateControls0(); }
 
 void InvisibleWnd::_CreateControls0() {
-  _AddControl("Timer1", __New<Timer1>());
-  fw::_SetProperties(fw::ControlAs<fw::Timer>(*this, "Timer1"), fw::PropertySetOf(kTimer1));
-  fw::_InstallInstanceEventHandler(fw::RuntimeWindowControlByName(*this, "Timer1"), "Action",
-                                   fw::ActionHandler([this] { Timer1_Action(); }));
+  fw::Control& timer = _AddControl("Timer1", __New<Timer1>());
+  fw::_SetProperties(timer, fw::PropertySetOf(kTimer1));
+  fw::_InstallInstanceEventHandler(timer, "Action", fw::ActionHandler([this] { Timer1_Action(); }));
 }
 
 void InvisibleWnd::Event_Open() { AboutWnd::AboutWnd().Show(); }
