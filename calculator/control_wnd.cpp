@@ -57,11 +57,11 @@ void ControlWnd::CalculateBtn_Action() {
     Field(*this, write.field).SetText(write.text);
 }
 
+// The click does what Window > Description does, wherever it falls on the picture.
 bool ControlWnd::Canvas1_MouseDown(std::int32_t x, std::int32_t y) {
   (void)x;
   (void)y;
-  DescriptionWnd::DescriptionWnd().Show();
-  return false;
+  return _DescriptionMenuItem_Action();
 }
 
 void ControlWnd::AddMenuHandlers(fw::Window& w) {
@@ -86,9 +86,6 @@ bool ControlWnd::_DescriptionMenuItem_Action() {
   return false;
 }
 
-bool ControlWnd::_AboutPXM_Action() {
-  AboutWnd::AboutWnd().Show();
-  return false;
-}
+bool ControlWnd::_AboutPXM_Action() { return AboutWnd::ShowAboutWindow(); }
 
 }  // namespace ControlWnd

@@ -65,6 +65,11 @@ class AboutWnd& AboutWnd() {
   return fw::ImplicitWindow<class AboutWnd>();
 }
 
+bool ShowAboutWindow() {
+  AboutWnd().Show();
+  return false;
+}
+
 void AboutWnd::Layout() { fw::_SetProperties(*this, fw::PropertySetOf(Properties())); }
 
 void AboutWnd::CreateControls() { _CreateControls0(); }

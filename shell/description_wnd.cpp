@@ -65,10 +65,7 @@ bool DescriptionWnd::_ControlMenuItem_Action() {
   return false;
 }
 
-bool DescriptionWnd::_AboutMenuItem_Action() {
-  AboutWnd::AboutWnd().Show();
-  return false;
-}
+bool DescriptionWnd::_AboutMenuItem_Action() { return AboutWnd::ShowAboutWindow(); }
 
 bool DescriptionWnd::_Print_Action() {
   const std::unique_ptr<fw::Graphics> graphics = fw::OpenPrinterDialog();
