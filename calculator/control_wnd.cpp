@@ -65,9 +65,8 @@ bool ControlWnd::Canvas1_MouseDown(std::int32_t x, std::int32_t y) {
 }
 
 void ControlWnd::AddMenuHandlers(fw::Window& w) {
-  auto& self = dynamic_cast<class ControlWnd&>(w);
-  self._AddMenuHandler("DescriptionMenuItem", [&self] { return self._DescriptionMenuItem_Action(); });
-  self._AddMenuHandler("AboutPXM", [&self] { return self._AboutPXM_Action(); });
+  _AddMenuHandler("DescriptionMenuItem", w, &ControlWnd::_DescriptionMenuItem_Action);
+  _AddMenuHandler("AboutPXM", w, &ControlWnd::_AboutPXM_Action);
 }
 
 void ControlWnd::Event_Close() { fw::Quit(0); }
