@@ -1,6 +1,7 @@
 #include "calculator/control_wnd.h"
 
 #include "calculator/calculate_request.h"
+#include "calculator/control_wnd_layout.h"
 #include "calculator/keystroke_filters.h"
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
@@ -23,13 +24,37 @@ fw::TextArea& Field(const fw::Window& window, std::string_view name) {
   return fw::ControlAs<fw::TextArea>(window, name);
 }
 
+// Installs the row's handler, if it has one, on its control, with the window as receiver.
+void InstallHandler(class ControlWnd& window, const ControlRow& row) {
+  fw::Control& control = fw::RuntimeWindowControlByName(window, fw::NameOf(row));
+  if (const auto* keyDown = std::get_if<ControlRow::KeyDown>(&row.handler))
+    fw::_InstallInstanceEventHandler(
+        control, "KeyDown",
+        fw::KeyDownHandler([&window, h = *keyDown](const fw::String& key) { return (window.*h)(key); }));
+  else if (const auto* action = std::get_if<ControlRow::Action>(&row.handler))
+    fw::_InstallInstanceEventHandler(control, "Action", fw::ActionHandler([&window, h = *action] { (window.*h)(); }));
+  else if (const auto* mouseDown = std::get_if<ControlRow::MouseDown>(&row.handler))
+    fw::_InstallInstanceEventHandler(
+        control, "MouseDown",
+        fw::MouseDownHandler([&window, h = *mouseDown](std::int32_t x, std::int32_t y) { return (window.*h)(x, y); }));
+}
+
 }  // namespace
 
 class ControlWnd& ControlWnd() {
   return fw::ImplicitWindow<class ControlWnd>();
 }
 
+void ControlWnd::Layout() { fw::_SetProperties(*this, fw::PropertySetOf(ControlWndProperties())); }
+
 void ControlWnd::CreateControls() { _CreateControls0(); }
+
+void ControlWnd::_CreateControls0() {
+  for (const ControlRow& row : ControlWndControls()) {
+    fw::BuildControl(*this, row);
+    InstallHandler(*this, row);
+  }
+}
 
 bool ControlWnd::Nvariables_KeyDown(const fw::String& key) { return Refuse(calculator::CountFilterRefuses(key)); }
 bool ControlWnd::Nsubjects1_KeyDown(const fw::String& key) { return Refuse(calculator::CountFilterRefuses(key)); }

@@ -29,7 +29,7 @@ struct WindowProperties final {
   bool Composite { false };
   bool HasBackColor { false };
   Colour BackColor { kWhite };
-  std::string Title;
+  std::string Title {};
   bool Visible { true };
   bool FullScreen { false };
   bool MenuBarVisible { true };
@@ -43,7 +43,7 @@ struct WindowProperties final {
 
 // The keys that open every control's set.
 struct ControlPlacement final {
-  std::string Name;
+  std::string Name {};
   std::int32_t Left { 0 };
   std::int32_t Top { 0 };
   std::int32_t Width { 0 };
@@ -73,9 +73,9 @@ struct TextAreaProperties final {
   bool Enabled { true };
   bool Visible { true };
   bool HideSelection { true };
-  std::string TextFont;
+  std::string TextFont {};
   bool Bold { false };
-  std::string Text;
+  std::string Text {};
   bool ReadOnly { false };
   std::int32_t LimitText { 0 };
   std::int32_t Alignment { 0 };
@@ -83,24 +83,38 @@ struct TextAreaProperties final {
 
 struct PushButtonProperties final {
   ControlPlacement place;
-  std::string Caption;
+  std::string Caption {};
   bool Enabled { true };
   bool Visible { true };
-  std::string TextFont;
+  std::string TextFont {};
   bool Bold { false };
 };
 
 struct StaticTextProperties final {
   ControlPlacement place;
-  std::string Text;
+  std::string Text {};
   std::int32_t TextAlign { 0 };
   Colour TextColor { kBlack };
   bool Multiline { false };
   bool Enabled { true };
   bool Visible { true };
-  std::string TextFont;
+  std::string TextFont {};
   bool Bold { false };
 };
+
+// A label as the tables write it: its place, text, font and TextAlign, bold or not, and its
+// colour.
+inline StaticTextProperties Label(ControlPlacement place, std::string text, std::string font, std::int32_t textAlign,
+                                  bool bold = false, Colour colour = kBlack) {
+  StaticTextProperties p;
+  p.place = std::move(place);
+  p.Text = std::move(text);
+  p.TextAlign = textAlign;
+  p.TextColor = colour;
+  p.TextFont = std::move(font);
+  p.Bold = bold;
+  return p;
+}
 
 struct CanvasProperties final {
   ControlPlacement place;
