@@ -27,13 +27,7 @@ fw::TextAreaProperties ReadOnlyField(fw::ControlPlacement place, const char* fon
 }  // namespace
 
 const fw::WindowProperties& DescriptionWndProperties() {
-  static const fw::WindowProperties properties = [] {
-    fw::WindowProperties p;
-    p.Width = 427;
-    p.Height = 491;
-    p.Title = "Description";
-    return p;
-  }();
+  static const fw::WindowProperties properties { .Width = 427, .Height = 491, .Title = "Description" };
   return properties;
 }
 
