@@ -15,7 +15,6 @@ void RectControl::Adopt(QWidget* widget) {
 }
 
 void RectControl::SetProperty(std::string_view key, const PropertyValue& value) {
-  Remember(key, value);
   QWidget& widget = Widget();
   if (key == "Name" || key == "Index" || key == "TabPanelIndex" || key == "HelpTag" || key == "AutoDeactivate" ||
       key == "InitialParent") {

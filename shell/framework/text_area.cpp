@@ -121,8 +121,9 @@ bool TextArea::SetKindProperty(std::string_view key, const PropertyValue& value)
     UpdatePalette();
   } else if (key == "Styled" || key == "UseFocusRing" || key == "Format" || key == "Mask" || key == "DataSource" ||
              key == "DataField") {
-    // Kept with the control's values; the widget shows them as it always does: a styled
-    // field keeps bold runs, the focus shows in the frame.
+    // Nothing to set: the widget shows them as it always does. A styled field keeps bold runs,
+    // the focus shows in the frame, and no field of the program has a format, mask or data
+    // source.
   } else {
     return false;
   }
