@@ -19,9 +19,6 @@ namespace shell {
 // The resources folder, or nullptr when it does not exist.
 std::unique_ptr<fw::FolderItem> _GetApplicationBundleResources();
 
-// Forgets every loaded picture, so that a test can build windows as a fresh process would.
-void ForgetLoadedPictures();
-
 }  // namespace shell
 
 namespace _x_BadgeSm {

@@ -7,11 +7,6 @@
 #include <QString>
 
 namespace fw {
-namespace {
-
-int g_pictureReads = 0;
-
-}  // namespace
 
 bool FolderItem::Exists() const {
   std::error_code error;
@@ -32,7 +27,6 @@ std::unique_ptr<FolderItem> FolderItem::Child(std::string_view name) const {
 }
 
 PicturePtr FolderItem::OpenAsPicture() const {
-  ++g_pictureReads;
   QImageReader reader(QString::fromStdString(m_path.string()));
   reader.setDecideFormatFromContent(true);
   QImage image = reader.read();
@@ -48,7 +42,5 @@ std::unique_ptr<FolderItem> ExecutableFile() {
     return nullptr;
   return std::make_unique<FolderItem>(path);
 }
-
-int PictureFileReads() { return g_pictureReads; }
 
 }  // namespace fw

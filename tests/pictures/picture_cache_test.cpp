@@ -1,5 +1,7 @@
 // The picture cache against a real resources folder beside this test program's folder: made,
-// filled, emptied and spoiled by the tests, so they run one at a time.
+// filled, emptied and spoiled by the tests, so they run one at a time. The caches live as long
+// as the process, so each test starts in a process of its own, as ctest runs them (by hand:
+// one test at a time, with --gtest_filter).
 
 #include <filesystem>
 #include <fstream>
@@ -23,12 +25,13 @@ protected:
   void SetUp() override {
     m_resources = fw::ExecutableFile()->Parent()->Parent()->Path() / "Resources";
     fs::remove_all(m_resources);
-    shell::ForgetLoadedPictures();
+    static int testsInThisProcess = 0;
+    if (++testsInThisProcess > 1)
+      GTEST_SKIP() << "the pictures may be cached already: run each test in a process of its own";
   }
   void TearDown() override {
     fw::ReleaseImplicitWindows();
     fs::remove_all(m_resources);
-    shell::ForgetLoadedPictures();
   }
 
   void Install(const char* name) {
@@ -46,24 +49,30 @@ protected:
 
 TEST_F(PictureCacheTest, EachPictureIsReadOnceAndShared) {
   InstallAll();
-  const int before = fw::PictureFileReads();
   auto& window = ControlWnd::ControlWnd();
   const fw::PicturePtr factors = fw::ControlAs<fw::Canvas>(window, "Canvas3").Backdrop();
   ASSERT_NE(factors, nullptr);
   EXPECT_EQ(factors->Width(), 100);
   EXPECT_EQ(factors->Height(), 93);
-  EXPECT_EQ(fw::ControlAs<fw::Canvas>(window, "Canvas1").Backdrop()->Width(), 33);
-  window.Close();
-  auto& again = ControlWnd::ControlWnd();
-  EXPECT_NE(&again, &window);
-  EXPECT_EQ(fw::ControlAs<fw::Canvas>(again, "Canvas3").Backdrop(), factors);
-  EXPECT_EQ(_x_FactorsImageSmall::FactorsImageSmall(), factors);
-  EXPECT_EQ(fw::PictureFileReads() - before, 2);
+  const fw::PicturePtr q = fw::ControlAs<fw::Canvas>(window, "Canvas1").Backdrop();
+  ASSERT_NE(q, nullptr);
+  EXPECT_EQ(q->Width(), 33);
   // The badge has no extension: its format comes from its content.
   const fw::PicturePtr badge = _x_BadgeSm::BadgeSm();
   ASSERT_NE(badge, nullptr);
   EXPECT_EQ(badge->Width(), 148);
   EXPECT_EQ(badge->Height(), 22);
+  window.Close();
+
+  // From here on a read of the files would find none: what the windows show comes from the
+  // caches, the very pictures read at first.
+  fs::remove_all(m_resources);
+  auto& again = ControlWnd::ControlWnd();
+  EXPECT_NE(&again, &window);
+  EXPECT_EQ(fw::ControlAs<fw::Canvas>(again, "Canvas3").Backdrop(), factors);
+  EXPECT_EQ(fw::ControlAs<fw::Canvas>(again, "Canvas1").Backdrop(), q);
+  EXPECT_EQ(_x_FactorsImageSmall::FactorsImageSmall(), factors);
+  EXPECT_EQ(_x_BadgeSm::BadgeSm(), badge);
 }
 
 TEST_F(PictureCacheTest, WithoutTheFolderEveryUseLooksAgain) {
@@ -79,10 +88,8 @@ TEST_F(PictureCacheTest, WithoutTheFolderEveryUseLooksAgain) {
 TEST_F(PictureCacheTest, AnUnreadableFileIsTriedAgainAndAMissingOneRaisesNilObject) {
   fs::create_directories(m_resources);
   std::ofstream(m_resources / "Q.png") << "not a picture";
-  const int before = fw::PictureFileReads();
   EXPECT_EQ(_x_Q::Q(), nullptr);
   EXPECT_EQ(_x_Q::Q(), nullptr);
-  EXPECT_EQ(fw::PictureFileReads() - before, 2);
   Install("Q.png");
   EXPECT_NE(_x_Q::Q(), nullptr);
 
