@@ -11,6 +11,7 @@
 #include <QApplication>
 
 #include "shell/framework/feedback.h"
+#include "shell/framework/run_watcher.h"
 
 namespace fw {
 namespace {
@@ -74,7 +75,11 @@ void _RuntimeInitExternalClasses() { }
 
 void _InitPluginEntrypoints() { }
 
-void _RunFrameworkInitialization(const std::function<void()>& startup) { startup(); }
+void _RunFrameworkInitialization(const std::function<void()>& startup) {
+  startup();
+  if (RunWatcher* watcher = CurrentRunWatcher())
+    watcher->StartupRan();
+}
 
 void _RuntimeRun() {
   if (!g_failed)

@@ -40,7 +40,7 @@ void _RuntimeInitExternalClasses();
 // no plug-ins.
 void _InitPluginEntrypoints();
 
-// Runs the program's start-up sequence, once.
+// Runs the program's start-up sequence, once, and then tells a run watcher (run_watcher.h).
 void _RunFrameworkInitialization(const std::function<void()>& startup);
 
 // The event loop: returns when the application quits. After an unhandled exception it is not
