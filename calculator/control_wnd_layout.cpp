@@ -14,44 +14,34 @@ constexpr fw::Colour kAccent = fw::RGB(0xDD3C13);
 constexpr fw::Colour kOutput = fw::RGB(0x990000);
 
 fw::TextAreaProperties CountField(const char* name, int top, int tabIndex, int limit, const char* text = "") {
-  fw::TextAreaProperties p;
-  p.place = fw::Place(name, 231, top, 50, 20, tabIndex);
-  p.UseFocusRing = true;
-  p.TextFont = "Courier";
-  p.Text = text;
-  p.LimitText = limit;
-  p.Alignment = 2;
-  return p;
+  return { .place = fw::Place(name, 231, top, 50, 20, tabIndex),
+           .UseFocusRing = true,
+           .TextFont = "Courier",
+           .Text = text,
+           .LimitText = limit,
+           .Alignment = 2 };
 }
 
 fw::TextAreaProperties LoadingField(const char* name, int left, int tabIndex) {
-  fw::TextAreaProperties p;
-  p.place = fw::Place(name, left, 292, 120, 225, tabIndex);
-  p.ScrollbarVertical = true;
-  p.Styled = true;
-  p.TextFont = "Courier";
-  return p;
+  return { .place = fw::Place(name, left, 292, 120, 225, tabIndex),
+           .ScrollbarVertical = true,
+           .Styled = true,
+           .TextFont = "Courier" };
 }
 
 fw::TextAreaProperties OutputField(const char* name, int top, int tabIndex) {
-  fw::TextAreaProperties p;
-  p.place = fw::Place(name, 400, top, 75, 20, tabIndex);
-  p.Styled = true;
-  p.UseFocusRing = true;
-  p.TextColor = kOutput;
-  p.TextFont = "Courier";
-  p.Bold = true;
-  p.ReadOnly = true;
-  p.Alignment = 2;
-  return p;
+  return { .place = fw::Place(name, 400, top, 75, 20, tabIndex),
+           .Styled = true,
+           .UseFocusRing = true,
+           .TextColor = kOutput,
+           .TextFont = "Courier",
+           .Bold = true,
+           .ReadOnly = true,
+           .Alignment = 2 };
 }
 
 fw::PushButtonProperties Button(const char* name, int top, int tabIndex, const char* caption) {
-  fw::PushButtonProperties p;
-  p.place = fw::Place(name, 400, top, 80, 30, tabIndex);
-  p.Caption = caption;
-  p.TextFont = "System";
-  return p;
+  return { .place = fw::Place(name, 400, top, 80, 30, tabIndex), .Caption = caption, .TextFont = "System" };
 }
 
 // The seven labels beside the output fields are drawn disabled.
@@ -63,13 +53,11 @@ fw::StaticTextProperties OutputLabel(fw::ControlPlacement place, const char* tex
 }
 
 fw::RectangleProperties Rule() {
-  fw::RectangleProperties p;
-  p.place = fw::Place("Rectangle1", 115, 93, 371, 2, 19);
-  p.FillColor = kAccent;
-  p.TopLeftColor = kAccent;
-  p.BottomRightColor = kAccent;
-  p.BorderWidth = 1;
-  return p;
+  return { .place = fw::Place("Rectangle1", 115, 93, 371, 2, 19),
+           .FillColor = kAccent,
+           .BorderWidth = 1,
+           .TopLeftColor = kAccent,
+           .BottomRightColor = kAccent };
 }
 
 }  // namespace

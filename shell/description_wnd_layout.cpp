@@ -13,15 +13,13 @@ namespace {
 
 fw::TextAreaProperties ReadOnlyField(fw::ControlPlacement place, const char* font, bool styled, int alignment,
                                      std::string text) {
-  fw::TextAreaProperties p;
-  p.place = std::move(place);
-  p.ScrollbarVertical = true;
-  p.Styled = styled;
-  p.TextFont = font;
-  p.Text = std::move(text);
-  p.ReadOnly = true;
-  p.Alignment = alignment;
-  return p;
+  return { .place = std::move(place),
+           .ScrollbarVertical = true,
+           .Styled = styled,
+           .TextFont = font,
+           .Text = std::move(text),
+           .ReadOnly = true,
+           .Alignment = alignment };
 }
 
 }  // namespace

@@ -106,14 +106,12 @@ struct StaticTextProperties final {
 // colour.
 inline StaticTextProperties Label(ControlPlacement place, std::string text, std::string font, std::int32_t textAlign,
                                   bool bold = false, Colour colour = kBlack) {
-  StaticTextProperties p;
-  p.place = std::move(place);
-  p.Text = std::move(text);
-  p.TextAlign = textAlign;
-  p.TextColor = colour;
-  p.TextFont = std::move(font);
-  p.Bold = bold;
-  return p;
+  return { .place = std::move(place),
+           .Text = std::move(text),
+           .TextAlign = textAlign,
+           .TextColor = colour,
+           .TextFont = std::move(font),
+           .Bold = bold };
 }
 
 struct CanvasProperties final {
