@@ -19,6 +19,7 @@
 #include "shell/framework/rectangle.h"
 #include "shell/framework/static_text.h"
 #include "shell/framework/text_area.h"
+#include "tests/support/first_sample.h"
 #include "tests/support/recording_feedback.h"
 
 namespace {
@@ -237,12 +238,7 @@ TEST_F(ControlWndTest, ClearEmptiesTheTenFieldsInOrderAndFocusesTheVariables) {
 }
 
 TEST_F(ControlWndTest, CalculateReadsTheFieldsShowsTheMessagesAndWritesTheResults) {
-  Field("Nvariables").SetText("5");
-  Field("Nsubjects1").SetText("100");
-  Field("Nsubjects2").SetText("100");
-  Field("sFld").SetText(".30");
-  Field("InputFld1").SetText(".996\r.007\r.982\r.449\r-.004");
-  Field("InputFld2").SetText(".981\r.015\r.963\r.524\r-.022");
+  testing_support::EnterFirstSample(window);
   fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button().click();
   EXPECT_TRUE(feedback.messages.empty());
   EXPECT_EQ(Field("rOutFld").Text(), "+ .9985");

@@ -33,8 +33,8 @@
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
 #include "shell/framework/push_button.h"
-#include "shell/framework/text_area.h"
 #include "tests/gui/shell_fixture.h"
+#include "tests/support/first_sample.h"
 
 namespace {
 
@@ -124,13 +124,7 @@ protected:
 
 TEST_F(ReferenceImageTest, MainWindowWithTheFirstSampleCalculated) {
   auto& window = ControlWnd::ControlWnd();
-  const auto field = [&](const char* name) -> fw::TextArea& { return fw::ControlAs<fw::TextArea>(window, name); };
-  field("Nvariables").SetText("5");
-  field("Nsubjects1").SetText("100");
-  field("Nsubjects2").SetText("100");
-  field("sFld").SetText(".30");
-  field("InputFld1").SetText(".996\r.007\r.982\r.449\r-.004");
-  field("InputFld2").SetText(".981\r.015\r.963\r.524\r-.022");
+  testing_support::EnterFirstSample(window);
   fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Push();
   ASSERT_TRUE(feedback.messages.empty());
   ExpectLooksLikeItsReference(window, "main-window");
