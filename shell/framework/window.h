@@ -135,7 +135,8 @@ T& ControlAs(const Window& window, std::string_view name) {
 // The window taken as its class W; NilObjectException when it is of another class.
 template <class W>
 W& WindowAs(Window& window) {
-  return NotNil(dynamic_cast<W*>(&window), std::string(window.ClassFullName()) + " as " + std::string(W::kClassFullName));
+  return NotNil(dynamic_cast<W*>(&window),
+                std::string(window.ClassFullName()) + " as " + std::string(W::kClassFullName));
 }
 
 template <class W>

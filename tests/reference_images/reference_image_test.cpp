@@ -87,7 +87,8 @@ protected:
 
   // The window's content, drawn while the window is hidden, against the reference of that name.
   static void ExpectLooksLikeItsReference(fw::Window& window, const std::string& name) {
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen")) << "the references are offscreen renderings";
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"))
+        << "the references are offscreen renderings";
     window.Hide();
     const QPixmap pixmap = window.Content().grab();
     ASSERT_EQ(pixmap.devicePixelRatio(), 1.0) << "the references are renderings at scale 1";
@@ -114,10 +115,9 @@ protected:
     rendering.save(QString::fromStdString(renderingFile.string()));
     if (!difference.image.isNull())
       difference.image.save(QString::fromStdString(differenceFile.string()));
-    ADD_FAILURE() << name << ": " << rendering.width() << "x" << rendering.height() << " rendered, "
-                  << expected.width() << "x" << expected.height() << " expected; " << difference.pixels
-                  << " pixels differ (at most " << mostDiffering << " may).\n  rendering:  " << renderingFile
-                  << "\n  difference: " << differenceFile
+    ADD_FAILURE() << name << ": " << rendering.width() << "x" << rendering.height() << " rendered, " << expected.width()
+                  << "x" << expected.height() << " expected; " << difference.pixels << " pixels differ (at most "
+                  << mostDiffering << " may).\n  rendering:  " << renderingFile << "\n  difference: " << differenceFile
                   << "\n  after an intended change: QUILLON_RENEW_REFERENCE_IMAGES=1 ctest -R ReferenceImage";
   }
 };
@@ -130,9 +130,7 @@ TEST_F(ReferenceImageTest, MainWindowWithTheFirstSampleCalculated) {
   ExpectLooksLikeItsReference(window, "main-window");
 }
 
-TEST_F(ReferenceImageTest, HelpWindow) {
-  ExpectLooksLikeItsReference(DescriptionWnd::DescriptionWnd(), "help-window");
-}
+TEST_F(ReferenceImageTest, HelpWindow) { ExpectLooksLikeItsReference(DescriptionWnd::DescriptionWnd(), "help-window"); }
 
 TEST_F(ReferenceImageTest, AboutWindow) { ExpectLooksLikeItsReference(AboutWnd::AboutWnd(), "about-window"); }
 
