@@ -1,6 +1,7 @@
 #include "calculator/control_wnd.h"
 
 #include "calculator/calculate_request.h"
+#include "calculator/control_wnd_layout.h"
 #include "calculator/keystroke_filters.h"
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
@@ -23,13 +24,37 @@ fw::TextArea& Field(const fw::Window& window, std::string_view name) {
   return fw::ControlAs<fw::TextArea>(window, name);
 }
 
+// Installs the row's handler, if it has one, on its control, with the window as receiver.
+void InstallHandler(class ControlWnd& window, const ControlRow& row) {
+  fw::Control& control = fw::RuntimeWindowControlByName(window, fw::NameOf(row));
+  if (const auto* keyDown = std::get_if<ControlRow::KeyDown>(&row.handler))
+    fw::_InstallInstanceEventHandler(
+        control, "KeyDown",
+        fw::KeyDownHandler([&window, h = *keyDown](const fw::String& key) { return (window.*h)(key); }));
+  else if (const auto* action = std::get_if<ControlRow::Action>(&row.handler))
+    fw::_InstallInstanceEventHandler(control, "Action", fw::ActionHandler([&window, h = *action] { (window.*h)(); }));
+  else if (const auto* mouseDown = std::get_if<ControlRow::MouseDown>(&row.handler))
+    fw::_InstallInstanceEventHandler(
+        control, "MouseDown",
+        fw::MouseDownHandler([&window, h = *mouseDown](std::int32_t x, std::int32_t y) { return (window.*h)(x, y); }));
+}
+
 }  // namespace
 
 class ControlWnd& ControlWnd() {
   return fw::ImplicitWindow<class ControlWnd>();
 }
 
+void ControlWnd::Layout() { fw::_SetProperties(*this, fw::PropertySetOf(ControlWndProperties())); }
+
 void ControlWnd::CreateControls() { _CreateControls0(); }
+
+void ControlWnd::_CreateControls0() {
+  for (const ControlRow& row : ControlWndControls()) {
+    fw::BuildControl(*this, row);
+    InstallHandler(*this, row);
+  }
+}
 
 bool ControlWnd::Nvariables_KeyDown(const fw::String& key) { return Refuse(calculator::CountFilterRefuses(key)); }
 bool ControlWnd::Nsubjects1_KeyDown(const fw::String& key) { return Refuse(calculator::CountFilterRefuses(key)); }
@@ -57,17 +82,16 @@ void ControlWnd::CalculateBtn_Action() {
     Field(*this, write.field).SetText(write.text);
 }
 
+// The click does what Window > Description does, wherever it falls on the picture.
 bool ControlWnd::Canvas1_MouseDown(std::int32_t x, std::int32_t y) {
   (void)x;
   (void)y;
-  DescriptionWnd::DescriptionWnd().Show();
-  return false;
+  return _DescriptionMenuItem_Action();
 }
 
 void ControlWnd::AddMenuHandlers(fw::Window& w) {
-  auto& self = dynamic_cast<class ControlWnd&>(w);
-  self._AddMenuHandler("DescriptionMenuItem", [&self] { return self._DescriptionMenuItem_Action(); });
-  self._AddMenuHandler("AboutPXM", [&self] { return self._AboutPXM_Action(); });
+  _AddMenuHandler("DescriptionMenuItem", w, &ControlWnd::_DescriptionMenuItem_Action);
+  _AddMenuHandler("AboutPXM", w, &ControlWnd::_AboutPXM_Action);
 }
 
 void ControlWnd::Event_Close() { fw::Quit(0); }
@@ -86,9 +110,6 @@ bool ControlWnd::_DescriptionMenuItem_Action() {
   return false;
 }
 
-bool ControlWnd::_AboutPXM_Action() {
-  AboutWnd::AboutWnd().Show();
-  return false;
-}
+bool ControlWnd::_AboutPXM_Action() { return AboutWnd::ShowAboutWindow(); }
 
 }  // namespace ControlWnd

@@ -26,4 +26,8 @@ public:
 // The window's single instance, built on first use.
 AboutWnd& AboutWnd();
 
+// What every About menu command does: shows the window, building it when none is open, and
+// reports false.
+bool ShowAboutWindow();
+
 }  // namespace AboutWnd

@@ -43,10 +43,9 @@ void DescriptionWnd::_CreateControls0() {
 }
 
 void DescriptionWnd::AddMenuHandlers(fw::Window& w) {
-  auto& self = dynamic_cast<class DescriptionWnd&>(w);
-  self._AddMenuHandler("ControlMenuItem", [&self] { return self._ControlMenuItem_Action(); });
-  self._AddMenuHandler("AboutMenuItem", [&self] { return self._AboutMenuItem_Action(); });
-  self._AddMenuHandler("Print", [&self] { return self._Print_Action(); });
+  _AddMenuHandler("ControlMenuItem", w, &DescriptionWnd::_ControlMenuItem_Action);
+  _AddMenuHandler("AboutMenuItem", w, &DescriptionWnd::_AboutMenuItem_Action);
+  _AddMenuHandler("Print", w, &DescriptionWnd::_Print_Action);
 }
 
 void DescriptionWnd::Event_Open() {
@@ -66,10 +65,7 @@ bool DescriptionWnd::_ControlMenuItem_Action() {
   return false;
 }
 
-bool DescriptionWnd::_AboutMenuItem_Action() {
-  AboutWnd::AboutWnd().Show();
-  return false;
-}
+bool DescriptionWnd::_AboutMenuItem_Action() { return AboutWnd::ShowAboutWindow(); }
 
 bool DescriptionWnd::_Print_Action() {
   const std::unique_ptr<fw::Graphics> graphics = fw::OpenPrinterDialog();

@@ -13,27 +13,19 @@ namespace {
 
 fw::TextAreaProperties ReadOnlyField(fw::ControlPlacement place, const char* font, bool styled, int alignment,
                                      std::string text) {
-  fw::TextAreaProperties p;
-  p.place = std::move(place);
-  p.ScrollbarVertical = true;
-  p.Styled = styled;
-  p.TextFont = font;
-  p.Text = std::move(text);
-  p.ReadOnly = true;
-  p.Alignment = alignment;
-  return p;
+  return { .place = std::move(place),
+           .ScrollbarVertical = true,
+           .Styled = styled,
+           .TextFont = font,
+           .Text = std::move(text),
+           .ReadOnly = true,
+           .Alignment = alignment };
 }
 
 }  // namespace
 
 const fw::WindowProperties& DescriptionWndProperties() {
-  static const fw::WindowProperties properties = [] {
-    fw::WindowProperties p;
-    p.Width = 427;
-    p.Height = 491;
-    p.Title = "Description";
-    return p;
-  }();
+  static const fw::WindowProperties properties { .Width = 427, .Height = 491, .Title = "Description" };
   return properties;
 }
 

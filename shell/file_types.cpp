@@ -1,7 +1,15 @@
 #include "shell/file_types.h"
 
+#include <memory>
+
+#include "shell/framework/file_type.h"
+
 namespace FileTypes {
 namespace {
+
+// The module's two references.
+std::unique_ptr<fw::FileType> pText;
+std::unique_ptr<fw::FileType> pUntitledType;
 
 std::unique_ptr<fw::FileType> Declared(const char* name, const char* extensions, const char* macType,
                                        const char* macCreator) {
@@ -16,12 +24,14 @@ std::unique_ptr<fw::FileType> Declared(const char* name, const char* extensions,
 
 }  // namespace
 
-std::unique_ptr<fw::FileType> pText;
-std::unique_ptr<fw::FileType> pUntitledType;
-
 void _Initialize() {
   pText = Declared("text", "", "TEXT", "R*ch");
   pUntitledType = Declared("", "", "", "");
+}
+
+void __Exit() {
+  pText.reset();
+  pUntitledType.reset();
 }
 
 }  // namespace FileTypes

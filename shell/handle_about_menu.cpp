@@ -5,15 +5,9 @@
 
 void HandleAboutMenu::Event_EnableMenuItems() { fw::NotNil(AboutPXM(), "the menu item AboutPXM").SetEnabled(true); }
 
-bool HandleAboutMenu::_AboutPXM_Action() {
-  AboutWnd::AboutWnd().Show();
-  return false;
-}
+bool HandleAboutMenu::_AboutPXM_Action() { return AboutWnd::ShowAboutWindow(); }
 
-bool HandleAboutMenu::_AboutMenuItem_Action() {
-  AboutWnd::AboutWnd().Show();
-  return false;
-}
+bool HandleAboutMenu::_AboutMenuItem_Action() { return AboutWnd::ShowAboutWindow(); }
 
 HandleAboutMenu& App() {
   return fw::NotNil(dynamic_cast<HandleAboutMenu*>(fw::_GetAppObject()), "the application object");

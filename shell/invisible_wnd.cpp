@@ -2,27 +2,9 @@
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"
-#include "shell/framework/property_records.h"
+#include "shell/invisible_wnd_layout.h"
 
 namespace InvisibleWnd {
-namespace {
-
-fw::WindowProperties Properties() {
-  fw::WindowProperties p;
-  p.Width = 64;
-  p.Height = 64;
-  p.Frame = 1;
-  p.Title = "Untitled";
-  p.Visible = false;
-  p.CloseButton = false;
-  p.Resizeable = false;
-  p.MaximizeButton = false;
-  return p;
-}
-
-constexpr fw::TimerProperties kTimer1 { .Mode = 1, .Period = 1500 };
-
-}  // namespace
 
 class InvisibleWnd& InvisibleWnd() {
   return fw::ImplicitWindow<class InvisibleWnd>();
@@ -30,16 +12,15 @@ class InvisibleWnd& InvisibleWnd() {
 
 void InvisibleWnd::Layout() {
   SetMenuBar(&Menu::Menu());
-  fw::_SetProperties(*this, fw::PropertySetOf(Properties()));
+  fw::_SetProperties(*this, fw::PropertySetOf(InvisibleWndProperties()));
 }
 
 void InvisibleWnd::CreateControls() { _CreateControls0(); }
 
 void InvisibleWnd::_CreateControls0() {
-  _AddControl("Timer1", __New<Timer1>());
-  fw::_SetProperties(fw::ControlAs<fw::Timer>(*this, "Timer1"), fw::PropertySetOf(kTimer1));
-  fw::_InstallInstanceEventHandler(fw::RuntimeWindowControlByName(*this, "Timer1"), "Action",
-                                   fw::ActionHandler([this] { Timer1_Action(); }));
+  fw::Control& timer = _AddControl("Timer1", __New<Timer1>());
+  fw::_SetProperties(timer, fw::PropertySetOf(Timer1Properties()));
+  fw::_InstallInstanceEventHandler(timer, "Action", fw::ActionHandler([this] { Timer1_Action(); }));
 }
 
 void InvisibleWnd::Event_Open() { AboutWnd::AboutWnd().Show(); }

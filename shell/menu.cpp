@@ -1,5 +1,6 @@
 #include "shell/menu.h"
 
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -79,9 +80,10 @@ T* ApplicationItem(std::string_view name) {
   return fw::LookupAs<T>(fw::NotNil(App().GetMenuBar(), "the application's menu bar"), name);
 }
 
-}  // namespace
-
+// The shared bar while it exists: nil before the first Menu() and after __Exit.
 std::unique_ptr<class Menu> _implicitInstance;
+
+}  // namespace
 
 void Menu::Constructor() {
   Untitled1();

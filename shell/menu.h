@@ -5,7 +5,6 @@
 // name that no item bears yields nil (nullptr); the caller that uses it raises
 // NilObjectException (fw::NotNil).
 
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,9 +25,6 @@ public:
 
 // The shared bar, built on the first call; every call returns the same one.
 class Menu& Menu();
-
-// The shared bar while it exists (nullptr before the first Menu() and after __Exit).
-extern std::unique_ptr<class Menu> _implicitInstance;
 
 // Releases the shared bar at shut-down; the reference becomes nil.
 void __Exit();

@@ -24,8 +24,6 @@ public:
     return m_picture;
   }
 
-  void Forget() { m_picture.reset(); }
-
 private:
   std::string_view m_fileName;
   fw::PicturePtr m_picture;
@@ -42,12 +40,6 @@ std::unique_ptr<fw::FolderItem> _GetApplicationBundleResources() {
   const auto folder = fw::NotNil(executable.get(), "the program's executable file").Parent();
   const auto parent = fw::NotNil(folder.get(), "the folder of the program's executable").Parent();
   return fw::NotNil(parent.get(), "the parent of the program's folder").Child("Resources");
-}
-
-void ForgetLoadedPictures() {
-  g_badge.Forget();
-  g_factors.Forget();
-  g_q.Forget();
 }
 
 }  // namespace shell

@@ -19,9 +19,6 @@ namespace shell {
 // The resources folder, whether or not it exists: a missing folder holds no picture.
 std::unique_ptr<fw::FolderItem> _GetApplicationBundleResources();
 
-// Forgets every loaded picture, so that a test can build windows as a fresh process would.
-void ForgetLoadedPictures();
-
 }  // namespace shell
 
 namespace _x_BadgeSm {

@@ -46,7 +46,6 @@ void _MakeDefaultView() { (void)InvisibleWnd::InvisibleWnd(); }
 
 void _ModuleFinaliser() {
   fw::ReleaseImplicitWindows();
-  FileTypes::pText.reset();
-  FileTypes::pUntitledType.reset();
+  FileTypes::__Exit();
   Menu::__Exit();
 }

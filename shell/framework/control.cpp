@@ -44,22 +44,6 @@ bool Control::RaiseKeyDown(const String& key) const { return m_keyDown ? m_keyDo
 
 bool Control::RaiseMouseDown(std::int32_t x, std::int32_t y) const { return m_mouseDown ? m_mouseDown(x, y) : false; }
 
-void Control::Remember(std::string_view key, const PropertyValue& value) {
-  for (auto& entry : m_values)
-    if (entry.key == key) {
-      entry.value = value;
-      return;
-    }
-  m_values.push_back(PropertyEntry { std::string(key), value });
-}
-
-const PropertyValue* Control::PropertyValueOf(std::string_view key) const {
-  for (const auto& entry : m_values)
-    if (entry.key == key)
-      return &entry.value;
-  return nullptr;
-}
-
 void _InstallInstanceEventHandler(Control& control, std::string_view event, EventHandler handler) {
   control.InstallHandler(event, std::move(handler));
 }

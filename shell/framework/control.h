@@ -46,17 +46,11 @@ public:
   // Whether a handler is installed for the event.
   bool HasHandler(std::string_view event) const;
 
-  // The values of a property set, as last set: what the tests read back and what keys without
-  // a visible effect keep.
-  const PropertyValue* PropertyValueOf(std::string_view key) const;
-
 protected:
   // Raise an event; a control without a handler for it reports false.
   void RaiseAction() const;
   bool RaiseKeyDown(const String& key) const;
   bool RaiseMouseDown(std::int32_t x, std::int32_t y) const;
-
-  void Remember(std::string_view key, const PropertyValue& value);
 
 private:
   Window& m_owner;
@@ -64,7 +58,6 @@ private:
   ActionHandler m_action;
   KeyDownHandler m_keyDown;
   MouseDownHandler m_mouseDown;
-  std::vector<PropertyEntry> m_values;
 };
 
 // The one hook the program uses to install an event handler on a control.

@@ -6,13 +6,15 @@
 
 #include "shell/framework/message_box.h"
 #include "shell/framework/printing.h"
+#include "shell/framework/runtime.h"
 
 namespace fw {
 namespace {
 
 class QtFeedback final : public Feedback {
 public:
-  void ShowMessage(const String& text) override { MessageBox::Run(text); }
+  // The boxes bear the program's name.
+  void ShowMessage(const String& text) override { MessageBox::Run(ProgramName(), text); }
 
   void Beep() override { QApplication::beep(); }
 

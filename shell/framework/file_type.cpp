@@ -1,20 +1,19 @@
 #include "shell/framework/file_type.h"
 
-namespace fw {
-namespace {
+#include "shell/framework/run_watcher.h"
 
-std::vector<FileType>& Registered() {
-  static std::vector<FileType> types;
-  return types;
+namespace fw {
+
+FileType::~FileType() {
+  if (RunWatcher* watcher = CurrentRunWatcher(); watcher != nullptr && m_registered)
+    watcher->FileTypeReleased(*this);
 }
 
-}  // namespace
-
-String FileType::Operator_Convert() const {
-  Registered().push_back(*this);
+String FileType::Operator_Convert() {
+  m_registered = true;
+  if (RunWatcher* watcher = CurrentRunWatcher())
+    watcher->FileTypeRegistered(*this);
   return m_name;
 }
-
-const std::vector<FileType>& RegisteredFileTypes() { return Registered(); }
 
 }  // namespace fw

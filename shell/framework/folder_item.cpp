@@ -10,11 +10,6 @@
 #include <QImageReader>
 
 namespace fw {
-namespace {
-
-int g_pictureReads = 0;
-
-}  // namespace
 
 std::unique_ptr<FolderItem> FolderItem::Parent() const {
   if (!m_path.has_relative_path())
@@ -29,7 +24,6 @@ std::unique_ptr<FolderItem> FolderItem::Child(std::string_view name) const {
 }
 
 PicturePtr FolderItem::OpenAsPicture() const {
-  ++g_pictureReads;
   // Opened without blocking, so that a pipe with no writer cannot hold the program up, and
   // known for a regular file by what was opened, not by a look at the name beforehand.
   const int descriptor = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -57,7 +51,5 @@ std::unique_ptr<FolderItem> ExecutableFile() {
     return nullptr;
   return std::make_unique<FolderItem>(path);
 }
-
-int PictureFileReads() { return g_pictureReads; }
 
 }  // namespace fw

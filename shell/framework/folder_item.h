@@ -35,8 +35,4 @@ private:
 // when the system does not tell it.
 std::unique_ptr<FolderItem> ExecutableFile();
 
-// How many times OpenAsPicture has read a file: the picture cache promises to read each
-// picture once, and the tests hold it to that.
-int PictureFileReads();
-
 }  // namespace fw

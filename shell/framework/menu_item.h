@@ -3,7 +3,7 @@
 // Menu items and the menu bar: a tree of items, each known by its Name. A menu is an item
 // that holds items; a bar is an item that holds menus. Code finds items by name (Child for a
 // direct child, _Lookup at any depth) and binds menu handlers to item names (window.h,
-// application.h); how the tree is shown and chosen from is menu_bar_widget.h.
+// application.h); how the tree is shown and chosen from is menu_bar_view.h.
 //
 // An item's text "-" makes it a separator. Only Enabled changes once the bar is built; the
 // layer's menu update sets it before a menu opens and before a shortcut acts.

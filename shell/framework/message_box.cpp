@@ -12,9 +12,9 @@ namespace {
 
 class CopyableMessageBox final : public QMessageBox {
 public:
-  explicit CopyableMessageBox(const QString& text) {
+  CopyableMessageBox(const QString& title, const QString& text) {
     setIcon(QMessageBox::Warning);
-    setWindowTitle(QStringLiteral("Quillon"));
+    setWindowTitle(title);
     setText(text);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setStandardButtons(QMessageBox::Ok);
@@ -34,8 +34,8 @@ protected:
 
 }  // namespace
 
-void MessageBox::Run(const String& text) {
-  CopyableMessageBox box(ToQString(text));
+void MessageBox::Run(const String& title, const String& text) {
+  CopyableMessageBox box(ToQString(title), ToQString(text));
   box.exec();
 }
 

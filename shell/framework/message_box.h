@@ -4,11 +4,12 @@
 
 namespace fw {
 
-// The modal message box. Its text can be selected with the mouse and copied with Ctrl+C, so a
-// user who reports a message can paste it; Return, Escape or Space dismisses it.
+// The modal message box, titled as its caller says. Its text can be selected with the mouse and
+// copied with Ctrl+C, so a user who reports a message can paste it; Return, Escape or Space
+// dismisses it.
 class MessageBox final {
 public:
-  static void Run(const String& text);
+  static void Run(const String& title, const String& text);
 };
 
 }  // namespace fw

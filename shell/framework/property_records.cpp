@@ -3,8 +3,13 @@
 namespace fw {
 namespace {
 
-// Name, Index, position and size, and the four locks: the same first keys in every kind.
-void WritePlacement(PropertySetBuilder& set, const ControlPlacement& p) {
+// Where a kind lists TabIndex: after TabPanelIndex in every kind but the rectangle.
+enum class TabIndexPlace { AfterPanel, BeforePanel };
+
+// Name, Index, position and size, the four locks and the two tab keys: the same first keys in
+// every kind.
+void WritePlacement(PropertySetBuilder& set, const ControlPlacement& p,
+                    TabIndexPlace tabIndex = TabIndexPlace::AfterPanel) {
   set.String("Name", p.Name)
       .Int32("Index", kNoIndex)
       .Int32("Left", p.Left)
@@ -15,6 +20,15 @@ void WritePlacement(PropertySetBuilder& set, const ControlPlacement& p) {
       .Boolean("LockTop", p.Locks)
       .Boolean("LockRight", p.Locks)
       .Boolean("LockBottom", p.Locks);
+  if (tabIndex == TabIndexPlace::AfterPanel)
+    set.Int32("TabPanelIndex", 0).Int32("TabIndex", p.TabIndex);
+  else
+    set.Int32("TabIndex", p.TabIndex).Int32("TabPanelIndex", 0);
+}
+
+// The font keys of a kind with text: the font, bold, and the two styles no set turns on.
+void WriteFont(PropertySetBuilder& set, const std::string& font, bool bold) {
+  set.String("TextFont", font).Boolean("Bold", bold).Boolean("Italic", false).Boolean("Underline", false);
 }
 
 }  // namespace
@@ -48,9 +62,7 @@ std::string PropertySetOf(const WindowProperties& p) {
 std::string PropertySetOf(const TextAreaProperties& p) {
   PropertySetBuilder set;
   WritePlacement(set, p.place);
-  set.Int32("TabPanelIndex", 0)
-      .Int32("TabIndex", p.place.TabIndex)
-      .Boolean("TabStop", p.TabStop)
+  set.Boolean("TabStop", p.TabStop)
       .Boolean("Border", p.Border)
       .Boolean("Multiline", p.Multiline)
       .Boolean("ScrollbarHorizontal", p.ScrollbarHorizontal)
@@ -64,12 +76,9 @@ std::string PropertySetOf(const TextAreaProperties& p) {
       .Boolean("Visible", p.Visible)
       .String("HelpTag", "")
       .Boolean("AutoDeactivate", true)
-      .Boolean("HideSelection", p.HideSelection)
-      .String("TextFont", p.TextFont)
-      .Boolean("Bold", p.Bold)
-      .Boolean("Italic", false)
-      .Boolean("Underline", false)
-      .String("Text", p.Text)
+      .Boolean("HideSelection", p.HideSelection);
+  WriteFont(set, p.TextFont, p.Bold);
+  set.String("Text", p.Text)
       .String("Mask", "")
       .Boolean("ReadOnly", p.ReadOnly)
       .Int32("LimitText", p.LimitText)
@@ -84,9 +93,7 @@ std::string PropertySetOf(const TextAreaProperties& p) {
 std::string PropertySetOf(const PushButtonProperties& p) {
   PropertySetBuilder set;
   WritePlacement(set, p.place);
-  set.Int32("TabPanelIndex", 0)
-      .Int32("TabIndex", p.place.TabIndex)
-      .Boolean("TabStop", true)
+  set.Boolean("TabStop", true)
       .String("Caption", p.Caption)
       .Boolean("Default", false)
       .Boolean("Cancel", false)
@@ -94,21 +101,16 @@ std::string PropertySetOf(const PushButtonProperties& p) {
       .Boolean("Visible", p.Visible)
       .String("HelpTag", "")
       .Boolean("AutoDeactivate", true)
-      .Int32("ButtonStyle", 0)
-      .String("TextFont", p.TextFont)
-      .Boolean("Bold", p.Bold)
-      .Boolean("Italic", false)
-      .Boolean("Underline", false)
-      .String("InitialParent", "");
+      .Int32("ButtonStyle", 0);
+  WriteFont(set, p.TextFont, p.Bold);
+  set.String("InitialParent", "");
   return set.bytes();
 }
 
 std::string PropertySetOf(const StaticTextProperties& p) {
   PropertySetBuilder set;
   WritePlacement(set, p.place);
-  set.Int32("TabPanelIndex", 0)
-      .Int32("TabIndex", p.place.TabIndex)
-      .String("Text", p.Text)
+  set.String("Text", p.Text)
       .Int32("TextAlign", p.TextAlign)
       .Colour("TextColor", p.TextColor)
       .Boolean("Multiline", p.Multiline)
@@ -117,23 +119,16 @@ std::string PropertySetOf(const StaticTextProperties& p) {
       .Boolean("Selectable", false)
       .Boolean("Transparent", false)
       .String("HelpTag", "")
-      .Boolean("AutoDeactivate", true)
-      .String("TextFont", p.TextFont)
-      .Boolean("Bold", p.Bold)
-      .Boolean("Italic", false)
-      .Boolean("Underline", false)
-      .String("DataSource", "")
-      .String("DataField", "")
-      .String("InitialParent", "");
+      .Boolean("AutoDeactivate", true);
+  WriteFont(set, p.TextFont, p.Bold);
+  set.String("DataSource", "").String("DataField", "").String("InitialParent", "");
   return set.bytes();
 }
 
 std::string PropertySetOf(const CanvasProperties& p) {
   PropertySetBuilder set;
   WritePlacement(set, p.place);
-  set.Int32("TabPanelIndex", 0)
-      .Int32("TabIndex", p.place.TabIndex)
-      .Boolean("TabStop", true)
+  set.Boolean("TabStop", true)
       .Boolean("Visible", p.Visible)
       .String("HelpTag", "")
       .Boolean("AutoDeactivate", true)
@@ -149,11 +144,8 @@ std::string PropertySetOf(const CanvasProperties& p) {
 
 std::string PropertySetOf(const RectangleProperties& p) {
   PropertySetBuilder set;
-  WritePlacement(set, p.place);
-  // This kind alone lists TabIndex before TabPanelIndex.
-  set.Int32("TabIndex", p.place.TabIndex)
-      .Int32("TabPanelIndex", 0)
-      .Boolean("Visible", p.Visible)
+  WritePlacement(set, p.place, TabIndexPlace::BeforePanel);
+  set.Boolean("Visible", p.Visible)
       .String("HelpTag", "")
       .Boolean("AutoDeactivate", true)
       .Boolean("Enabled", p.Enabled)

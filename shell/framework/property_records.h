@@ -16,8 +16,6 @@ namespace fw {
 
 // `Index` of a control that has none: the lowest Int32.
 inline constexpr std::int32_t kNoIndex = std::numeric_limits<std::int32_t>::min();
-inline constexpr Colour kWhite = RGB(0xFFFFFF);
-inline constexpr Colour kBlack = RGB(0x000000);
 
 struct WindowProperties final {
   std::int32_t Placement { 0 };
@@ -31,7 +29,7 @@ struct WindowProperties final {
   bool Composite { false };
   bool HasBackColor { false };
   Colour BackColor { kWhite };
-  std::string Title;
+  std::string Title {};
   bool Visible { true };
   bool FullScreen { false };
   bool MenuBarVisible { true };
@@ -45,7 +43,7 @@ struct WindowProperties final {
 
 // The keys that open every control's set.
 struct ControlPlacement final {
-  std::string Name;
+  std::string Name {};
   std::int32_t Left { 0 };
   std::int32_t Top { 0 };
   std::int32_t Width { 0 };
@@ -75,9 +73,9 @@ struct TextAreaProperties final {
   bool Enabled { true };
   bool Visible { true };
   bool HideSelection { true };
-  std::string TextFont;
+  std::string TextFont {};
   bool Bold { false };
-  std::string Text;
+  std::string Text {};
   bool ReadOnly { false };
   std::int32_t LimitText { 0 };
   std::int32_t Alignment { 0 };
@@ -85,24 +83,36 @@ struct TextAreaProperties final {
 
 struct PushButtonProperties final {
   ControlPlacement place;
-  std::string Caption;
+  std::string Caption {};
   bool Enabled { true };
   bool Visible { true };
-  std::string TextFont;
+  std::string TextFont {};
   bool Bold { false };
 };
 
 struct StaticTextProperties final {
   ControlPlacement place;
-  std::string Text;
+  std::string Text {};
   std::int32_t TextAlign { 0 };
   Colour TextColor { kBlack };
   bool Multiline { false };
   bool Enabled { true };
   bool Visible { true };
-  std::string TextFont;
+  std::string TextFont {};
   bool Bold { false };
 };
+
+// A label as the tables write it: its place, text, font and TextAlign, bold or not, and its
+// colour.
+inline StaticTextProperties Label(ControlPlacement place, std::string text, std::string font, std::int32_t textAlign,
+                                  bool bold = false, Colour colour = kBlack) {
+  return { .place = std::move(place),
+           .Text = std::move(text),
+           .TextAlign = textAlign,
+           .TextColor = colour,
+           .TextFont = std::move(font),
+           .Bold = bold };
+}
 
 struct CanvasProperties final {
   ControlPlacement place;

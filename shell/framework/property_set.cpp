@@ -167,6 +167,11 @@ private:
 PropertySetError::PropertySetError(const std::string& what, std::string key, std::size_t offset)
     : std::runtime_error(what + " at byte " + std::to_string(offset)), m_key(std::move(key)), m_offset(offset) { }
 
+std::int32_t AsInt32(const PropertyValue& value) { return std::get<std::int32_t>(value); }
+bool AsBoolean(const PropertyValue& value) { return std::get<bool>(value); }
+fw::Colour AsColour(const PropertyValue& value) { return std::get<fw::Colour>(value); }
+const std::string& AsString(const PropertyValue& value) { return std::get<std::string>(value); }
+
 std::optional<PropertyEncoding> EncodingOfKey(std::string_view key) {
   for (const auto& entry : kKeys)
     if (entry.key == key)

@@ -20,24 +20,19 @@
 #include <variant>
 #include <vector>
 
+#include "shell/framework/colour.h"
+
 namespace fw {
 
 enum class PropertyEncoding { Int32, Boolean, Colour, String };
 
-struct Colour final {
-  std::uint8_t red { 0 };
-  std::uint8_t green { 0 };
-  std::uint8_t blue { 0 };
-  friend bool operator==(const Colour&, const Colour&) = default;
-};
-
-// #RRGGBB as one number, as the tables write colours.
-constexpr Colour RGB(std::uint32_t rrggbb) {
-  return Colour { static_cast<std::uint8_t>(rrggbb >> 16), static_cast<std::uint8_t>(rrggbb >> 8),
-                  static_cast<std::uint8_t>(rrggbb) };
-}
-
 using PropertyValue = std::variant<std::int32_t, bool, Colour, std::string>;
+
+// A value read as the encoding that its key's table gives it.
+std::int32_t AsInt32(const PropertyValue& value);
+bool AsBoolean(const PropertyValue& value);
+Colour AsColour(const PropertyValue& value);
+const std::string& AsString(const PropertyValue& value);
 
 struct PropertyEntry final {
   std::string key;

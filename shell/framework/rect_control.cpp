@@ -6,11 +6,6 @@
 
 namespace fw {
 
-std::int32_t AsInt32(const PropertyValue& value) { return std::get<std::int32_t>(value); }
-bool AsBoolean(const PropertyValue& value) { return std::get<bool>(value); }
-Colour AsColour(const PropertyValue& value) { return std::get<Colour>(value); }
-const std::string& AsString(const PropertyValue& value) { return std::get<std::string>(value); }
-
 QWidget& RectControl::Widget() const { return NotNil(m_widget.data(), "the widget of control '" + Name() + "'"); }
 
 void RectControl::Adopt(QWidget* widget) {
@@ -20,7 +15,6 @@ void RectControl::Adopt(QWidget* widget) {
 }
 
 void RectControl::SetProperty(std::string_view key, const PropertyValue& value) {
-  Remember(key, value);
   QWidget& widget = Widget();
   if (key == "Name" || key == "Index" || key == "TabPanelIndex" || key == "HelpTag" || key == "AutoDeactivate" ||
       key == "InitialParent") {

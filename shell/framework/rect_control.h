@@ -57,10 +57,4 @@ private:
   FontStyle m_style;
 };
 
-// Reading a value of the encoding that the key's table gives it.
-std::int32_t AsInt32(const PropertyValue& value);
-bool AsBoolean(const PropertyValue& value);
-Colour AsColour(const PropertyValue& value);
-const std::string& AsString(const PropertyValue& value);
-
 }  // namespace fw

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "shell/framework/qt_colour.h"
+
 namespace fw {
 
 class RectangleWidget final : public QWidget {
@@ -11,16 +13,15 @@ public:
 
 protected:
   void paintEvent(QPaintEvent*) override {
-    const auto colour = [](Colour c) { return QColor(c.red, c.green, c.blue); };
     QPainter painter(this);
-    painter.fillRect(rect(), colour(m_rectangle.FillColor()));
+    painter.fillRect(rect(), ToQColor(m_rectangle.FillColor()));
     const int edge = std::min({ m_rectangle.BorderWidth(), width(), height() });
     if (edge <= 0)
       return;
-    painter.fillRect(0, 0, width(), edge, colour(m_rectangle.TopLeftColor()));
-    painter.fillRect(0, 0, edge, height(), colour(m_rectangle.TopLeftColor()));
-    painter.fillRect(0, height() - edge, width(), edge, colour(m_rectangle.BottomRightColor()));
-    painter.fillRect(width() - edge, 0, edge, height(), colour(m_rectangle.BottomRightColor()));
+    painter.fillRect(0, 0, width(), edge, ToQColor(m_rectangle.TopLeftColor()));
+    painter.fillRect(0, 0, edge, height(), ToQColor(m_rectangle.TopLeftColor()));
+    painter.fillRect(0, height() - edge, width(), edge, ToQColor(m_rectangle.BottomRightColor()));
+    painter.fillRect(width() - edge, 0, edge, height(), ToQColor(m_rectangle.BottomRightColor()));
   }
 
 private:

@@ -23,12 +23,10 @@ private:
   bool SetKindProperty(std::string_view key, const PropertyValue& value) override;
 
   RectangleWidget* m_widget { nullptr };
-  Colour m_fill { kBlackColour };
-  Colour m_topLeft { kBlackColour };
-  Colour m_bottomRight { kBlackColour };
+  Colour m_fill { kBlack };
+  Colour m_topLeft { kBlack };
+  Colour m_bottomRight { kBlack };
   std::int32_t m_borderWidth { 1 };
-
-  static constexpr Colour kBlackColour {};
 };
 
 }  // namespace fw

@@ -11,6 +11,7 @@
 #include <QApplication>
 
 #include "shell/framework/feedback.h"
+#include "shell/framework/run_watcher.h"
 
 namespace fw {
 namespace {
@@ -32,6 +33,7 @@ public:
 };
 
 std::unique_ptr<RuntimeApplication> g_app;
+std::string g_programName;
 std::int32_t g_quitCode = 0;
 bool g_failed = false;
 
@@ -56,10 +58,13 @@ std::string Describe(std::exception_ptr e) {
 
 }  // namespace
 
-void RuntimeInit(int& argc, char** argv) {
+void RuntimeInit(int& argc, char** argv, std::string_view programName) {
+  g_programName = programName;
   g_app = std::make_unique<RuntimeApplication>(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 }
+
+const std::string& ProgramName() { return g_programName; }
 
 std::int32_t RuntimeExit() {
   g_app.reset();
@@ -70,7 +75,11 @@ void _RuntimeInitExternalClasses() { }
 
 void _InitPluginEntrypoints() { }
 
-void _RunFrameworkInitialization(const std::function<void()>& startup) { startup(); }
+void _RunFrameworkInitialization(const std::function<void()>& startup) {
+  startup();
+  if (RunWatcher* watcher = CurrentRunWatcher())
+    watcher->StartupRan();
+}
 
 void _RuntimeRun() {
   if (!g_failed)

@@ -11,15 +11,21 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <string>
+#include <string_view>
 
 namespace fw {
 
 // The process status after an exception reached _UnhandledException.
 inline constexpr std::int32_t kUnhandledExceptionStatus = 1;
 
-// Starts the run time: the one Qt application, made before any window. It keeps running when
-// its last window closes; the program decides when to quit.
-void RuntimeInit(int& argc, char** argv);
+// Starts the run time of the program of that name: the one Qt application, made before any
+// window. It keeps running when its last window closes; the program decides when to quit.
+void RuntimeInit(int& argc, char** argv, std::string_view programName);
+
+// The name the run time was started with, which its message boxes bear as their title; empty
+// before RuntimeInit.
+const std::string& ProgramName();
 
 // Stops the run time and returns the process exit status: the code of the last Quit, or
 // kUnhandledExceptionStatus once an exception has reached _UnhandledException, so that a
@@ -34,7 +40,7 @@ void _RuntimeInitExternalClasses();
 // no plug-ins.
 void _InitPluginEntrypoints();
 
-// Runs the program's start-up sequence, once.
+// Runs the program's start-up sequence, once, and then tells a run watcher (run_watcher.h).
 void _RunFrameworkInitialization(const std::function<void()>& startup);
 
 // The event loop: returns when the application quits. After an unhandled exception it is not

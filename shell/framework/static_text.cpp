@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "shell/framework/qt_colour.h"
 #include "shell/framework/qt_text.h"
 
 namespace fw {
@@ -33,9 +34,8 @@ bool StaticText::SetKindProperty(std::string_view key, const PropertyValue& valu
   } else if (key == "TextAlign") {
     m_label->setAlignment(LabelAlignment(AsInt32(value)));
   } else if (key == "TextColor") {
-    const Colour c = AsColour(value);
     QPalette palette = m_label->palette();
-    palette.setColor(QPalette::WindowText, QColor(c.red, c.green, c.blue));
+    palette.setColor(QPalette::WindowText, ToQColor(AsColour(value)));
     m_label->setPalette(palette);
   } else if (key == "Multiline") {
     m_label->setWordWrap(AsBoolean(value));

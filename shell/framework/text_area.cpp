@@ -7,6 +7,7 @@
 
 #include "shell/framework/field_edit.h"
 #include "shell/framework/printing.h"
+#include "shell/framework/qt_colour.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/whole_numbers.h"
 
@@ -24,8 +25,6 @@ Qt::Alignment FieldAlignment(std::int32_t code) {
       return Qt::AlignLeft;
   }
 }
-
-QColor ToQColor(Colour c) { return QColor(c.red, c.green, c.blue); }
 
 }  // namespace
 
@@ -146,8 +145,9 @@ bool TextArea::SetKindProperty(std::string_view key, const PropertyValue& value)
     UpdatePalette();
   } else if (key == "Styled" || key == "UseFocusRing" || key == "Format" || key == "Mask" || key == "DataSource" ||
              key == "DataField") {
-    // Kept with the control's values; the widget shows them as it always does: a styled
-    // field keeps bold runs, the focus shows in the frame.
+    // Nothing to set: the widget shows them as it always does. A styled field keeps bold runs,
+    // the focus shows in the frame, and no field of the program has a format, mask or data
+    // source.
   } else {
     return false;
   }

@@ -405,23 +405,29 @@ String Format(double d, std::string_view mask) {
     out.append(intDigits.substr(0, extra));
   };
 
+  // A mask character that is no placeholder: "+" puts the sign, "-" a minus when negative, any
+  // other stands as it is.
+  const auto putMaskCharacter = [&](char c) {
+    if (c == '+')
+      out += negative ? '-' : '+';
+    else if (c != '-')
+      out += c;
+    else if (negative)
+      out += '-';
+  };
+
   std::size_t intIndex = 0;  // placeholders of the integer part seen so far
   for (char c : intMask) {
-    if (c == '+') {
-      out += negative ? '-' : '+';
-    } else if (c == '-') {
-      if (negative)
-        out += '-';
-    } else if (isPlaceholder(c)) {
-      putExtra();
-      const std::size_t fromRight = intPlaceholders - 1 - intIndex;
-      ++intIndex;
-      if (fromRight < intWidth) {
-        markNumber();
-        out += fromRight < intDigits.size() ? intDigits[intDigits.size() - 1 - fromRight] : '0';
-      }
-    } else {
-      out += c;
+    if (!isPlaceholder(c)) {
+      putMaskCharacter(c);
+      continue;
+    }
+    putExtra();
+    const std::size_t fromRight = intPlaceholders - 1 - intIndex;
+    ++intIndex;
+    if (fromRight < intWidth) {
+      markNumber();
+      out += fromRight < intDigits.size() ? intDigits[intDigits.size() - 1 - fromRight] : '0';
     }
   }
   putExtra();
@@ -432,18 +438,13 @@ String Format(double d, std::string_view mask) {
     }
     std::size_t fracIndex = 0;
     for (char c : fracMask) {
-      if (c == '+') {
-        out += negative ? '-' : '+';
-      } else if (c == '-') {
-        if (negative)
-          out += '-';
-      } else if (isPlaceholder(c)) {
-        if (static_cast<std::ptrdiff_t>(fracIndex) <= lastFrac)
-          out += fracDigits[fracIndex];
-        ++fracIndex;
-      } else {
-        out += c;
+      if (!isPlaceholder(c)) {
+        putMaskCharacter(c);
+        continue;
       }
+      if (static_cast<std::ptrdiff_t>(fracIndex) <= lastFrac)
+        out += fracDigits[fracIndex];
+      ++fracIndex;
     }
   }
   if (negative && !hasSignChar)

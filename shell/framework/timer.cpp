@@ -2,8 +2,6 @@
 
 #include <QTimer>
 
-#include "shell/framework/rect_control.h"
-
 namespace fw {
 
 Timer::Timer(Window& owner) : Control(owner), m_timer(new QTimer) {
@@ -15,7 +13,6 @@ Timer::~Timer() { delete m_timer; }
 bool Timer::IsRunning() const { return m_timer->isActive(); }
 
 void Timer::SetProperty(std::string_view key, const PropertyValue& value) {
-  Remember(key, value);
   if (key == "Mode")
     m_mode = AsInt32(value);
   else if (key == "Period")

@@ -14,6 +14,7 @@
 #include "shell/framework/application.h"
 #include "shell/framework/key_text.h"
 #include "shell/framework/menu_bar_view.h"
+#include "shell/framework/qt_colour.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/rect_control.h"
 #include "shell/framework/window_widget.h"
@@ -195,9 +196,8 @@ void Window::SetProperty(std::string_view key, const PropertyValue& value) {
   } else if (key == "HasBackColor") {
     m_widget->setAutoFillBackground(AsBoolean(value));
   } else if (key == "BackColor") {
-    const Colour c = AsColour(value);
     QPalette palette = m_widget->palette();
-    palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+    palette.setColor(QPalette::Window, ToQColor(AsColour(value)));
     m_widget->Content().setPalette(palette);
     m_widget->Content().setAutoFillBackground(m_widget->autoFillBackground());
   } else if (key == "Title") {

@@ -66,6 +66,11 @@ public:
 
   // Binds a handler to a menu item's name for this window.
   void _AddMenuHandler(std::string_view itemName, MenuHandler handler);
+  // Binds the operation to the item name for this window, run on receiver taken as the
+  // operation's class W: an AddMenuHandlers hook binds its handlers so, on the window it is
+  // given. A receiver of another class raises NilObjectException.
+  template <class W>
+  void _AddMenuHandler(std::string_view itemName, Window& receiver, bool (W::*operation)());
   // The handler this window bound to that item name, or nullptr.
   const MenuHandler* MenuHandlerFor(std::string_view itemName) const;
 
@@ -127,6 +132,19 @@ T& ControlAs(const Window& window, std::string_view name) {
                 "no control '" + std::string(name) + "' of that kind in " + std::string(window.ClassFullName()));
 }
 
+// The window taken as its class W; NilObjectException when it is of another class.
+template <class W>
+W& WindowAs(Window& window) {
+  return NotNil(dynamic_cast<W*>(&window),
+                std::string(window.ClassFullName()) + " as " + std::string(W::kClassFullName));
+}
+
+template <class W>
+void Window::_AddMenuHandler(std::string_view itemName, Window& receiver, bool (W::*operation)()) {
+  W& target = WindowAs<W>(receiver);
+  _AddMenuHandler(itemName, [&target, operation] { return (target.*operation)(); });
+}
+
 // The registered instance of the window class of that full name, or nullptr.
 Window* _GetImplicitWindow(std::string_view fullName);
 // Enters a new window in the registry, which keeps it until it is closed or released.
@@ -144,7 +162,7 @@ std::vector<Window*> ImplicitWindows();
 template <class W>
 W& ImplicitWindow() {
   if (Window* open = _GetImplicitWindow(W::kClassFullName))
-    return NotNil(dynamic_cast<W*>(open), "the window " + std::string(W::kClassFullName));
+    return WindowAs<W>(*open);
   auto& window = static_cast<W&>(RegisterImplicitWindow(std::make_unique<W>()));
   try {
     window.Constructor();

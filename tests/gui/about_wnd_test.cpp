@@ -42,9 +42,9 @@ TEST_F(AboutWndTest, TheWindowHoldsItsFourControlsInCreationOrderAndNoMenuBar) {
     const fw::Control& control = *about.Controls()[i];
     SCOPED_TRACE(expected.name);
     EXPECT_EQ(control.Name(), expected.name);
-    EXPECT_EQ(std::get<std::int32_t>(*control.PropertyValueOf("TabIndex")), static_cast<std::int32_t>(i));
     const auto* rect = dynamic_cast<const fw::RectControl*>(&control);
     ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->TabIndex(), static_cast<std::int32_t>(i));
     EXPECT_EQ(rect->Widget().geometry(), expected.geometry);
     if (expected.isLabel)
       EXPECT_NE(dynamic_cast<const fw::StaticText*>(&control), nullptr);

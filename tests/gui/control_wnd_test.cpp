@@ -15,9 +15,11 @@
 #include "calculator/control_wnd_layout.h"
 #include "shell/framework/canvas.h"
 #include "shell/framework/push_button.h"
+#include "shell/framework/qt_colour.h"
 #include "shell/framework/rectangle.h"
 #include "shell/framework/static_text.h"
 #include "shell/framework/text_area.h"
+#include "tests/support/first_sample.h"
 #include "tests/support/recording_feedback.h"
 
 namespace {
@@ -34,10 +36,7 @@ Entries EntriesOf(const std::string& set) {
 std::int32_t Int(const Entries& e, const char* key) { return std::get<std::int32_t>(e.at(key)); }
 bool Bool(const Entries& e, const char* key) { return std::get<bool>(e.at(key)); }
 const std::string& Text(const Entries& e, const char* key) { return std::get<std::string>(e.at(key)); }
-QColor Colour(const Entries& e, const char* key) {
-  const auto c = std::get<fw::Colour>(e.at(key));
-  return QColor(c.red, c.green, c.blue);
-}
+QColor Colour(const Entries& e, const char* key) { return fw::ToQColor(std::get<fw::Colour>(e.at(key))); }
 
 class ControlWndTest : public testing::Test {
 protected:
@@ -60,7 +59,9 @@ TEST_F(ControlWndTest, TheWindowShowsAllOfItsContent) {
 }
 
 TEST_F(ControlWndTest, EveryControlShowsItsSet) {
-  const auto sets = ControlWnd::ControlWndControlSets();
+  std::vector<std::string> sets;
+  for (const auto& row : ControlWnd::ControlWndControls())
+    sets.push_back(fw::SetOf(row));
   ASSERT_EQ(sets.size(), 30u);
   std::vector<QWidget*> tabOrder;
   for (std::size_t i = 0; i < sets.size(); ++i) {
@@ -237,12 +238,7 @@ TEST_F(ControlWndTest, ClearEmptiesTheTenFieldsInOrderAndFocusesTheVariables) {
 }
 
 TEST_F(ControlWndTest, CalculateReadsTheFieldsShowsTheMessagesAndWritesTheResults) {
-  Field("Nvariables").SetText("5");
-  Field("Nsubjects1").SetText("100");
-  Field("Nsubjects2").SetText("100");
-  Field("sFld").SetText(".30");
-  Field("InputFld1").SetText(".996\r.007\r.982\r.449\r-.004");
-  Field("InputFld2").SetText(".981\r.015\r.963\r.524\r-.022");
+  testing_support::EnterFirstSample(window);
   fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button().click();
   EXPECT_TRUE(feedback.messages.empty());
   EXPECT_EQ(Field("rOutFld").Text(), "+ .9985");

@@ -1,11 +1,14 @@
 // Start-up's steps and the finaliser: the declared file types, the application object with
 // the shared bar and its two handlers, the launcher, and what shut-down releases.
 
+#include <array>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "shell/about_wnd.h"
-#include "shell/file_types.h"
 #include "shell/framework/file_type.h"
+#include "shell/framework/run_watcher.h"
 #include "shell/framework/runtime.h"
 #include "shell/handle_about_menu.h"
 #include "shell/invisible_wnd.h"
@@ -18,6 +21,30 @@ namespace {
 using About = class AboutWnd::AboutWnd;
 using Launcher = class InvisibleWnd::InvisibleWnd;
 
+// A declared file type's four values: name, extensions, type and creator.
+using FileTypeValues = std::array<fw::String, 4>;
+
+// Records the file types as they are registered and released.
+class FileTypeWatcher final : public fw::RunWatcher {
+public:
+  FileTypeWatcher() { fw::SetRunWatcher(this); }
+  ~FileTypeWatcher() override { fw::SetRunWatcher(nullptr); }
+
+  void FileTypeRegistered(const fw::FileType& type) override { registered.push_back(ValuesOf(type)); }
+  void FileTypeReleased(const fw::FileType& type) override { released.push_back(ValuesOf(type)); }
+
+  std::vector<FileTypeValues> registered;
+  std::vector<FileTypeValues> released;
+
+private:
+  static FileTypeValues ValuesOf(const fw::FileType& type) {
+    return { type.Name(), type.Extensions(), type.MacType(), type.MacCreator() };
+  }
+};
+
+const FileTypeValues kText { "text", "", "TEXT", "R*ch" };
+const FileTypeValues kUntitled { "", "", "", "" };
+
 class StartupTest : public testing::Test {
 protected:
   void TearDown() override {
@@ -25,23 +52,13 @@ protected:
     fw::_RuntimeRegisterAppObject(nullptr);
   }
   testing_support::RecordingFeedback feedback;
+  FileTypeWatcher fileTypes;
 };
 
 TEST_F(StartupTest, TheTwoFileTypesAreDeclaredAndRegisteredTheEmptyOneToo) {
-  const std::size_t before = fw::RegisteredFileTypes().size();
   _InitFileTypes();
-  ASSERT_EQ(fw::RegisteredFileTypes().size(), before + 2);
-  const fw::FileType& text = fw::RegisteredFileTypes()[before];
-  EXPECT_EQ(text.Name(), "text");
-  EXPECT_EQ(text.Extensions(), "");
-  EXPECT_EQ(text.MacType(), "TEXT");
-  EXPECT_EQ(text.MacCreator(), "R*ch");
-  const fw::FileType& untitled = fw::RegisteredFileTypes()[before + 1];
-  for (const fw::String& value : { untitled.Name(), untitled.Extensions(), untitled.MacType(), untitled.MacCreator() })
-    EXPECT_EQ(value, "");
-  ASSERT_NE(FileTypes::pText, nullptr);
-  EXPECT_EQ(FileTypes::pText->Name(), "text");
-  ASSERT_NE(FileTypes::pUntitledType, nullptr);
+  EXPECT_EQ(fileTypes.registered, (std::vector<FileTypeValues> { kText, kUntitled }));
+  EXPECT_TRUE(fileTypes.released.empty());  // the module holds both
 }
 
 TEST_F(StartupTest, StartUpLeavesTheApplicationWithTheSharedBarAndTheSplashOnScreen) {
@@ -72,10 +89,9 @@ TEST_F(StartupTest, TheFinaliserReleasesTheWindowsTheFileTypesAndTheBar) {
   fw::_RunFrameworkInitialization(_Startup);
   _ModuleFinaliser();
   EXPECT_TRUE(fw::ImplicitWindows().empty());
-  EXPECT_EQ(FileTypes::pText, nullptr);
-  EXPECT_EQ(FileTypes::pUntitledType, nullptr);
-  EXPECT_EQ(Menu::_implicitInstance, nullptr);
-  EXPECT_EQ(App().GetMenuBar(), nullptr);  // the application keeps no pointer to a released bar
+  EXPECT_EQ(fileTypes.released, (std::vector<FileTypeValues> { kText, kUntitled }));
+  // A released bar leaves the application without one; the application keeps no pointer to it.
+  EXPECT_EQ(App().GetMenuBar(), nullptr);
 }
 
 }  // namespace

@@ -28,6 +28,12 @@ public:
   std::vector<std::string> keysSeen;
   int opens { 0 };
   int closes { 0 };
+  int chosen { 0 };
+
+  bool SampleItem_Action() {
+    ++chosen;
+    return false;
+  }
 
 protected:
   void CreateControls() override {
@@ -41,11 +47,18 @@ protected:
     fw::_InstallInstanceEventHandler(fw::RuntimeWindowControlByName(*this, "Button"), "Action",
                                      fw::ActionHandler([] { fw::MsgBox("first"), fw::MsgBox("second"); }));
   }
+  void AddMenuHandlers(fw::Window& w) override { _AddMenuHandler("SampleItem", w, &SampleWnd::SampleItem_Action); }
   void Event_Open() override { ++opens; }
   void Event_Close() override { ++closes; }
 };
 
 SampleWnd& Sample() { return fw::ImplicitWindow<SampleWnd>(); }
+
+class OtherWnd final : public fw::Window {
+public:
+  static constexpr std::string_view kClassFullName = "OtherWnd.OtherWnd";
+  std::string_view ClassFullName() const override { return kClassFullName; }
+};
 
 class WindowTest : public testing::Test {
 protected:
@@ -138,6 +151,16 @@ TEST_F(WindowTest, AReadOnlyFieldKeepsNumbersThatBeginWithTheirPointWhole) {
 TEST_F(WindowTest, MessagesArriveInOrderThroughTheFeedback) {
   fw::ControlAs<fw::PushButton>(Sample(), "Button").Button().click();
   EXPECT_EQ(feedback.messages, (std::vector<std::string> { "first", "second" }));
+}
+
+TEST_F(WindowTest, AMenuHandlerRunsOnTheWindowItsHookWasGivenAndOnlyOfTheHooksClass) {
+  SampleWnd& w = Sample();
+  const fw::MenuHandler* handler = w.MenuHandlerFor("SampleItem");
+  ASSERT_NE(handler, nullptr);
+  EXPECT_FALSE((*handler)());
+  EXPECT_EQ(w.chosen, 1);
+  OtherWnd& other = fw::ImplicitWindow<OtherWnd>();
+  EXPECT_THROW(w._AddMenuHandler("SampleItem", other, &SampleWnd::SampleItem_Action), fw::NilObjectException);
 }
 
 TEST_F(WindowTest, TheAccessorKeepsOneInstanceUntilTheUserClosesIt) {

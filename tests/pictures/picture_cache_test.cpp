@@ -2,7 +2,9 @@
 // filled, emptied and spoiled by the tests, so they run one at a time. A missing or unreadable
 // picture leaves its canvases empty, without a message, and is looked for again at every use;
 // a canvas shows its picture at its size in points, every pixel of it on a screen of twice the
-// density (the tests run at the scale factors 1 and 2).
+// density (the tests run at the scale factors 1 and 2). The caches live as long as the process,
+// so each test starts in a process of its own, as ctest runs them (by hand: one test at a time,
+// with --gtest_filter).
 
 #include <sys/stat.h>
 
@@ -10,7 +12,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -30,18 +33,20 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kPictures = fs::path(QUILLON_SOURCE_DIR) / "resources";
+const char* const kPictureFiles[] = { "FactorsImageSmall.tiff", "Q.png", "BadgeSm" };
 
-class PictureCacheTest : public testing::Test {
+class PictureCacheFixture {
 protected:
-  void SetUp() override {
+  void Start() {
     m_resources = fw::ExecutableFile()->Parent()->Parent()->Path() / "Resources";
     fs::remove_all(m_resources);
-    shell::ForgetLoadedPictures();
+    static int testsInThisProcess = 0;
+    if (++testsInThisProcess > 1)
+      GTEST_SKIP() << "the pictures may be cached already: run each test in a process of its own";
   }
-  void TearDown() override {
+  void Finish() {
     fw::ReleaseImplicitWindows();
     fs::remove_all(m_resources);
-    shell::ForgetLoadedPictures();
   }
 
   void Install(const char* name) {
@@ -49,7 +54,7 @@ protected:
     fs::copy_file(kPictures / name, m_resources / name, fs::copy_options::overwrite_existing);
   }
   void InstallAll() {
-    for (const char* name : { "FactorsImageSmall.tiff", "Q.png", "BadgeSm" })
+    for (const char* name : kPictureFiles)
       Install(name);
   }
 
@@ -57,26 +62,45 @@ protected:
   testing_support::RecordingFeedback feedback;
 };
 
+class PictureCacheTest : public testing::Test, protected PictureCacheFixture {
+protected:
+  void SetUp() override { Start(); }
+  void TearDown() override { Finish(); }
+};
+
+template <class Param>
+class PictureCacheTableTest : public testing::TestWithParam<Param>, protected PictureCacheFixture {
+protected:
+  void SetUp() override { Start(); }
+  void TearDown() override { Finish(); }
+};
+
 TEST_F(PictureCacheTest, EachPictureIsReadOnceAndShared) {
   InstallAll();
-  const int before = fw::PictureFileReads();
   auto& window = ControlWnd::ControlWnd();
   const fw::PicturePtr factors = fw::ControlAs<fw::Canvas>(window, "Canvas3").Backdrop();
   ASSERT_NE(factors, nullptr);
   EXPECT_EQ(factors->Width(), 100);
   EXPECT_EQ(factors->Height(), 93);
-  EXPECT_EQ(fw::ControlAs<fw::Canvas>(window, "Canvas1").Backdrop()->Width(), 33);
-  window.Close();
-  auto& again = ControlWnd::ControlWnd();
-  EXPECT_NE(&again, &window);
-  EXPECT_EQ(fw::ControlAs<fw::Canvas>(again, "Canvas3").Backdrop(), factors);
-  EXPECT_EQ(_x_FactorsImageSmall::FactorsImageSmall(), factors);
-  EXPECT_EQ(fw::PictureFileReads() - before, 2);
+  const fw::PicturePtr q = fw::ControlAs<fw::Canvas>(window, "Canvas1").Backdrop();
+  ASSERT_NE(q, nullptr);
+  EXPECT_EQ(q->Width(), 33);
   // The badge has no extension: its format comes from its content.
   const fw::PicturePtr badge = _x_BadgeSm::BadgeSm();
   ASSERT_NE(badge, nullptr);
   EXPECT_EQ(badge->Width(), 148);
   EXPECT_EQ(badge->Height(), 22);
+  window.Close();
+
+  // From here on a read of the files would find none: what the windows show comes from the
+  // caches, the very pictures read at first.
+  fs::remove_all(m_resources);
+  auto& again = ControlWnd::ControlWnd();
+  EXPECT_NE(&again, &window);
+  EXPECT_EQ(fw::ControlAs<fw::Canvas>(again, "Canvas3").Backdrop(), factors);
+  EXPECT_EQ(fw::ControlAs<fw::Canvas>(again, "Canvas1").Backdrop(), q);
+  EXPECT_EQ(_x_FactorsImageSmall::FactorsImageSmall(), factors);
+  EXPECT_EQ(_x_BadgeSm::BadgeSm(), badge);
 }
 
 TEST_F(PictureCacheTest, WithoutTheFolderEveryUseLooksAgain) {
@@ -87,19 +111,6 @@ TEST_F(PictureCacheTest, WithoutTheFolderEveryUseLooksAgain) {
   EXPECT_EQ(fw::ControlAs<fw::Canvas>(window, "Canvas3").Backdrop(), nullptr);
   InstallAll();
   EXPECT_NE(_x_Q::Q(), nullptr);
-}
-
-// The mean colour of the two by two pixels of image that one pixel at (x, y) covers at half size.
-QColor MeanOfFour(const QImage& image, int x, int y) {
-  int red = 0, green = 0, blue = 0;
-  for (const QPoint p :
-       { QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y), QPoint(2 * x, 2 * y + 1), QPoint(2 * x + 1, 2 * y + 1) }) {
-    const QColor c = image.pixelColor(p);
-    red += c.red();
-    green += c.green();
-    blue += c.blue();
-  }
-  return QColor(red / 4, green / 4, blue / 4);
 }
 
 // The picture of each canvas of the main and About windows, as they are built now.
@@ -115,54 +126,65 @@ std::vector<fw::PicturePtr> CanvasPictures() {
   return pictures;
 }
 
-TEST_F(PictureCacheTest, AMissingFileLeavesItsCanvasesEmptyUntilItIsThere) {
-  struct Case {
-    const char* file;
-    std::vector<bool> shown;  // main Canvas3 and Canvas1, About Canvas1 and Canvas2
-  };
-  for (const Case& c :
-       { Case { "FactorsImageSmall.tiff", { false, true, false, true } }, Case { "Q.png", { true, false, true, true } },
-         Case { "BadgeSm", { true, true, true, false } } }) {
-    InstallAll();
-    fs::remove(m_resources / c.file);
-    shell::ForgetLoadedPictures();
-    std::vector<bool> shown;
-    for (const auto& picture : CanvasPictures())
-      shown.push_back(picture != nullptr);
-    EXPECT_EQ(shown, c.shown) << c.file;
-    EXPECT_TRUE(feedback.messages.empty()) << c.file;
+struct MissingFile {
+  const char* file;
+  std::vector<bool> shown;  // main Canvas3 and Canvas1, About Canvas1 and Canvas2
+};
 
-    Install(c.file);
-    for (const auto& picture : CanvasPictures())
-      EXPECT_NE(picture, nullptr) << c.file << " once it is there";
-  }
+void PrintTo(const MissingFile& c, std::ostream* out) { *out << c.file; }
+
+using AMissingFile = PictureCacheTableTest<MissingFile>;
+
+TEST_P(AMissingFile, LeavesItsCanvasesEmptyUntilItIsThere) {
+  const MissingFile& c = GetParam();
+  InstallAll();
+  fs::remove(m_resources / c.file);
+  std::vector<bool> shown;
+  for (const auto& picture : CanvasPictures())
+    shown.push_back(picture != nullptr);
+  EXPECT_EQ(shown, c.shown);
+  EXPECT_TRUE(feedback.messages.empty());
+
+  Install(c.file);
+  for (const auto& picture : CanvasPictures())
+    EXPECT_NE(picture, nullptr) << "once it is there";
 }
 
-TEST_F(PictureCacheTest, OnlyARegularFileIsReadAsAPictureAndAnythingElseIsTriedAgain) {
+INSTANTIATE_TEST_SUITE_P(EachFile, AMissingFile,
+                         testing::Values(MissingFile { "FactorsImageSmall.tiff", { false, true, false, true } },
+                                         MissingFile { "Q.png", { true, false, true, true } },
+                                         MissingFile { "BadgeSm", { true, true, true, false } }),
+                         [](const auto& info) { return std::to_string(info.index); });
+
+struct SomethingElse {
+  const char* what;
+  void (*make)(const fs::path& file);
+};
+
+void PrintTo(const SomethingElse& c, std::ostream* out) { *out << c.what; }
+
+using InPlaceOfAPicture = PictureCacheTableTest<SomethingElse>;
+
+TEST_P(InPlaceOfAPicture, OnlyARegularFileIsReadAndAnythingElseIsTriedAgain) {
   const fs::path q = m_resources / "Q.png";
-  struct Case {
-    const char* what;
-    std::function<void()> make;
-  };
-  const Case cases[] = {
-    { "missing", [] {} },
-    { "not a picture", [&] { std::ofstream(q) << "not a picture"; } },
-    { "a folder", [&] { fs::create_directory(q); } },
-    { "a named pipe without a writer", [&] { ASSERT_EQ(::mkfifo(q.c_str(), 0600), 0); } },
-    { "a device", [&] { fs::create_symlink("/dev/zero", q); } },
-  };
-  for (const Case& c : cases) {
-    fs::remove_all(m_resources);
-    fs::create_directories(m_resources);
-    c.make();
-    shell::ForgetLoadedPictures();
-    EXPECT_EQ(_x_Q::Q(), nullptr) << c.what;
-    EXPECT_EQ(_x_Q::Q(), nullptr) << c.what;
-    fs::remove_all(q);
-    Install("Q.png");
-    EXPECT_NE(_x_Q::Q(), nullptr) << c.what << ", then the file";
-  }
+  fs::create_directories(m_resources);
+  GetParam().make(q);
+  EXPECT_EQ(_x_Q::Q(), nullptr);
+  EXPECT_EQ(_x_Q::Q(), nullptr);
+  fs::remove_all(q);
+  Install("Q.png");
+  EXPECT_NE(_x_Q::Q(), nullptr) << "then the file";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InPlaceOfAPicture,
+    testing::Values(SomethingElse { "missing", [](const fs::path&) {} },
+                    SomethingElse { "not a picture", [](const fs::path& q) { std::ofstream(q) << "not a picture"; } },
+                    SomethingElse { "a folder", [](const fs::path& q) { fs::create_directory(q); } },
+                    SomethingElse { "a named pipe without a writer",
+                                    [](const fs::path& q) { ASSERT_EQ(::mkfifo(q.c_str(), 0600), 0); } },
+                    SomethingElse { "a device", [](const fs::path& q) { fs::create_symlink("/dev/zero", q); } }),
+    [](const auto& info) { return std::to_string(info.index); });
 
 TEST(FolderItemTest, AChildIsAnyNameInTheFolderWhetherOrNotItExists) {
   const fw::FolderItem folder(kPictures);
@@ -171,6 +193,19 @@ TEST(FolderItemTest, AChildIsAnyNameInTheFolderWhetherOrNotItExists) {
   EXPECT_EQ(folder.Child("no such file")->OpenAsPicture(), nullptr);
   for (const char* name : { "", ".", "..", "a/b" })
     EXPECT_EQ(folder.Child(name), nullptr) << '"' << name << '"';
+}
+
+// The mean colour of the two by two pixels of image that one pixel at (x, y) covers at half size.
+QColor MeanOfFour(const QImage& image, int x, int y) {
+  int red = 0, green = 0, blue = 0;
+  for (const QPoint p :
+       { QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y), QPoint(2 * x, 2 * y + 1), QPoint(2 * x + 1, 2 * y + 1) }) {
+    const QColor c = image.pixelColor(p);
+    red += c.red();
+    green += c.green();
+    blue += c.blue();
+  }
+  return QColor(red / 4, green / 4, blue / 4);
 }
 
 TEST_F(PictureCacheTest, ACanvasShowsItsPictureAtItsSizeInPointsAndEveryPixelOnADenseScreen) {

@@ -1,14 +1,16 @@
-// Linked only into the test build of the program, never into the shipped one: it plays the
-// user that QUILLON_TEST_ACTION names, so that a test can run the whole program as a process
-// on the offscreen platform and read its exit status.
+// The test build of the program: the shipped program's steps, as shell/main.cpp runs them,
+// with a run watcher and a feedback that play the user QUILLON_TEST_ACTION names, so that a
+// test can run the whole program as a process on the offscreen platform and read its exit
+// status.
 //   close-main        closes the main window once it is up, as its close button does
 //   quit              presses Ctrl+Q in the main window once it is up
 //   throw-at-startup  throws out of start-up once the launcher and the splash are built
 //   throw-in-handler  a menu handler of the main window throws when its item is chosen
 //   throw-in-event    an event handler throws inside the event loop
-// Messages go to standard error instead of a dialog that nobody would dismiss. The linker
-// wraps two of the program's functions (see CMakeLists.txt): the launcher's accessor, which
-// start-up calls last, and the run time's exit, which reports what shut-down left behind.
+// Messages go to standard error ("message: <text>") instead of a dialog that nobody would
+// dismiss. Between shut-down and the run time's exit the build says on standard error what
+// shut-down left behind: "shut-down: <n> windows, menu bar released|kept, file types
+// released|kept".
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,13 +27,13 @@
 #include <QTimer>
 
 #include "calculator/control_wnd.h"
-#include "shell/file_types.h"
+#include "shell/framework/application.h"
 #include "shell/framework/feedback.h"
 #include "shell/framework/menu_bar_view.h"
+#include "shell/framework/run_watcher.h"
 #include "shell/framework/runtime.h"
 #include "shell/framework/window.h"
-#include "shell/invisible_wnd.h"
-#include "shell/menu.h"
+#include "shell/startup.h"
 
 namespace {
 
@@ -84,33 +86,43 @@ protected:
   }
 };
 
-void Install() {
-  static StandardErrorFeedback feedback;
-  fw::SetFeedback(&feedback);
-  qApp->installEventFilter(new MainWindowWatcher(qApp));
+// Throws out of start-up when asked to, and counts the declared file types that are still held.
+class TestRunWatcher final : public fw::RunWatcher {
+public:
+  void StartupRan() override {
+    if (Action() == "throw-at-startup")
+      throw std::runtime_error("thrown at start-up");
+  }
+  void FileTypeRegistered(const fw::FileType&) override { ++m_fileTypesHeld; }
+  void FileTypeReleased(const fw::FileType&) override { --m_fileTypesHeld; }
+  bool FileTypesReleased() const { return m_fileTypesHeld == 0; }
+
+private:
+  int m_fileTypesHeld { 0 };
+};
+
+// A released menu bar leaves the application without one.
+bool MenuBarReleased() {
+  const fw::Application* app = fw::_GetAppObject();
+  return app == nullptr || app->GetMenuBar() == nullptr;
 }
 
 }  // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(Install)
+int main(int argc, char** argv) {
+  StandardErrorFeedback feedback;
+  fw::SetFeedback(&feedback);
+  TestRunWatcher watcher;
+  fw::SetRunWatcher(&watcher);
 
-extern "C" {
-
-class InvisibleWnd::InvisibleWnd& __real__ZN12InvisibleWnd12InvisibleWndEv();
-std::int32_t __real__ZN2fw11RuntimeExitEv();
-
-class InvisibleWnd::InvisibleWnd& __wrap__ZN12InvisibleWnd12InvisibleWndEv() {
-  class InvisibleWnd::InvisibleWnd& launcher = __real__ZN12InvisibleWnd12InvisibleWndEv();
-  if (Action() == "throw-at-startup")
-    throw std::runtime_error("thrown at start-up");
-  return launcher;
-}
-
-std::int32_t __wrap__ZN2fw11RuntimeExitEv() {
+  fw::RuntimeInit(argc, argv, "Quillon");
+  qApp->installEventFilter(new MainWindowWatcher(qApp));
+  _Main();
+  _ModuleFinaliser();
   std::fprintf(stderr, "shut-down: %zu windows, menu bar %s, file types %s\n", fw::ImplicitWindows().size(),
-               Menu::_implicitInstance == nullptr ? "released" : "kept",
-               FileTypes::pText == nullptr && FileTypes::pUntitledType == nullptr ? "released" : "kept");
-  return __real__ZN2fw11RuntimeExitEv();
+               MenuBarReleased() ? "released" : "kept", watcher.FileTypesReleased() ? "released" : "kept");
+  const std::int32_t status = fw::RuntimeExit();
+  fw::SetRunWatcher(nullptr);
+  fw::SetFeedback(nullptr);
+  return status;
 }
-
-}  // extern "C"
