@@ -303,7 +303,8 @@ void WindowWidget::changeEvent(QEvent* event) {
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-  if (!m_owner.Event_KeyDown(KeyText(*event).value_or(String())))
+  const std::optional<String> key = WindowKey(*event);
+  if (!key || !m_owner.Event_KeyDown(*key))
     QWidget::keyPressEvent(event);
 }
 
