@@ -100,10 +100,22 @@ void Window::Constructor() {
   ShowMenuBar();
   Event_Open();
   if (m_visibleWhenBuilt)
-    Show();
+    ShowWhenBuilt();
+}
+
+// A caller that builds a window only to hide it (the main window hiding an About window that
+// the user closed) must not put it on screen even briefly: the window manager would still map
+// it and hand it the focus after it was hidden.
+void Window::ShowWhenBuilt() {
+  m_showPending = true;
+  QTimer::singleShot(0, m_widget.get(), [this] {
+    if (m_showPending)
+      Show();
+  });
 }
 
 void Window::Show() {
+  m_showPending = false;
   if (!m_placed) {
     // Placement 0: the window opens centred on the screen.
     m_placed = true;
@@ -112,14 +124,20 @@ void Window::Show() {
       m_widget->move(area.center() - QPoint(m_widget->width() / 2, m_widget->height() / 2));
     }
   }
+  // A minimized window comes back too; showing it alone would leave it an icon.
+  if (m_widget->isMinimized())
+    m_widget->setWindowState(m_widget->windowState() & ~Qt::WindowMinimized);
   m_widget->show();
   m_widget->raise();
   m_widget->activateWindow();
 }
 
-void Window::Hide() { m_widget->hide(); }
+void Window::Hide() {
+  m_showPending = false;
+  m_widget->hide();
+}
 
-bool Window::IsVisible() const { return m_widget->isVisible(); }
+bool Window::IsVisible() const { return m_showPending || m_widget->isVisible(); }
 
 void Window::Close() { m_widget->close(); }
 
@@ -144,15 +162,21 @@ void Window::_AddMenuHandler(std::string_view itemName, MenuHandler handler) {
 
 const MenuHandler* Window::MenuHandlerFor(std::string_view itemName) const { return m_menuHandlers.Find(itemName); }
 
+// A document window (Frame 0) shows the bar at its top. Over any other window the bar stays in
+// force unseen, so that its shortcuts act there too: Ctrl+Q quits from the About window.
 void Window::ShowMenuBar() {
-  if (m_frame != 0 || !m_menuBarVisible)
+  if (!m_menuBarVisible)
     return;
   MenuBar* bar = m_menuBar;
   if (bar == nullptr)
     if (const Application* app = _GetAppObject())
       bar = app->GetMenuBar();
-  if (bar != nullptr)
-    m_widget->SetMenuBar(new MenuBarView(*this, *bar));
+  if (bar == nullptr)
+    return;
+  auto* view = new MenuBarView(*this, *bar);
+  if (m_frame != 0)
+    view->KeepShortcutsIn(*m_widget);
+  m_widget->SetMenuBar(view, m_frame == 0);
 }
 
 void Window::ApplyTabOrder() {
@@ -201,7 +225,9 @@ void Window::SetProperty(std::string_view key, const PropertyValue& value) {
     m_widget->Content().setPalette(palette);
     m_widget->Content().setAutoFillBackground(m_widget->autoFillBackground());
   } else if (key == "Title") {
-    m_widget->setWindowTitle(ToQString(AsString(value)));
+    // Qt names a window with an empty title after the program; a blank keeps the bar empty.
+    const QString title = ToQString(AsString(value));
+    m_widget->setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
   } else if (key == "Visible") {
     m_visibleWhenBuilt = AsBoolean(value);
   } else if (key == "MenuBarVisible") {
@@ -253,7 +279,7 @@ WindowWidget::WindowWidget(Window& owner) : QWidget(nullptr, Qt::Window), m_owne
 
 int WindowWidget::BarHeight() const { return m_bar != nullptr && !m_bar->isHidden() ? m_bar->sizeHint().height() : 0; }
 
-void WindowWidget::SetMenuBar(QMenuBar* bar) {
+void WindowWidget::SetMenuBar(QMenuBar* bar, bool shown) {
   if (m_bar == bar)
     return;
   // The window's own size holds what was last asked for, even while it is hidden.
@@ -263,13 +289,17 @@ void WindowWidget::SetMenuBar(QMenuBar* bar) {
   m_bar = bar;
   if (m_bar != nullptr) {
     m_bar->setParent(this);
-    m_bar->show();
+    m_bar->setVisible(shown);
   }
   SetContentSizeLimits(m_minWidth, m_minHeight, m_maxWidth, m_maxHeight);
   SetContentSize(content.width(), content.height());
 }
 
-void WindowWidget::SetContentSize(int width, int height) { resize(width, height + BarHeight()); }
+void WindowWidget::SetContentSize(int width, int height) {
+  resize(width, height + BarHeight());
+  // A hidden window gets no resize event until it is shown; its controls stand in place now.
+  LayOut();
+}
 
 void WindowWidget::SetContentSizeLimits(int minWidth, int minHeight, int maxWidth, int maxHeight) {
   m_minWidth = minWidth;
@@ -283,6 +313,10 @@ void WindowWidget::SetContentSizeLimits(int minWidth, int minHeight, int maxWidt
 
 void WindowWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  LayOut();
+}
+
+void WindowWidget::LayOut() {
   const int bar = BarHeight();
   if (m_bar != nullptr)
     m_bar->setGeometry(0, 0, width(), bar);

@@ -34,11 +34,14 @@ public:
   // The class's full name, as the registry knows it ("ControlWnd.ControlWnd").
   virtual std::string_view ClassFullName() const = 0;
 
-  // Builds the window: Layout, CreateControls, AddMenuHandlers, then the Open event; a window
-  // whose set says Visible is shown once it is built.
+  // Builds the window: Layout, CreateControls, AddMenuHandlers, then the Open event. A window
+  // whose set says Visible comes up when the event loop next turns, unless it is shown or
+  // hidden before.
   void Constructor();
+  // Shows the window, restored if it was minimized, in front and with the focus.
   void Show();
   void Hide();
+  // Whether the window is on screen or comes up when the event loop next turns.
   bool IsVisible() const;
   // Closes the window as its close button does: raises Close, and the window leaves the
   // registry.
@@ -95,6 +98,7 @@ protected:
 
 private:
   friend class WindowWidget;
+  void ShowWhenBuilt();
   void ApplyTabOrder();
   void ApplySizeLimits();
   void ShowMenuBar();
@@ -105,6 +109,7 @@ private:
   MenuHandlerTable m_menuHandlers;
   MenuBar* m_menuBar { nullptr };
   bool m_visibleWhenBuilt { true };
+  bool m_showPending { false };
   bool m_resizeable { true };
   std::int32_t m_frame { 0 };
   int m_width { 0 };

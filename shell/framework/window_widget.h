@@ -18,8 +18,9 @@ public:
   explicit WindowWidget(Window& owner);
 
   QWidget& Content() { return *m_content; }
-  // Shows bar above the content (nullptr: none); the window keeps its content size.
-  void SetMenuBar(QMenuBar* bar);
+  // Puts bar above the content (nullptr: none), shown or not; the window keeps its content
+  // size.
+  void SetMenuBar(QMenuBar* bar, bool shown);
   QMenuBar* MenuBarWidget() const { return m_bar; }
   int BarHeight() const;
   // Sets the size of the content area; the window is that plus the bar.
@@ -35,6 +36,9 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  // Places the bar and the content area in the window, and the controls in the content.
+  void LayOut();
+
   Window& m_owner;
   QWidget* m_content { nullptr };
   QMenuBar* m_bar { nullptr };

@@ -99,4 +99,30 @@ TEST_F(WindowTest, TheAccessorKeepsOneInstanceUntilTheUserClosesIt) {
   EXPECT_EQ(fw::_GetImplicitWindow(SampleWnd::kClassFullName), &second);
 }
 
+TEST_F(WindowTest, AWindowBuiltVisibleComesUpWhenTheEventLoopTurnsUnlessShownOrHiddenFirst) {
+  SampleWnd& left = Sample();
+  EXPECT_TRUE(left.IsVisible());
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(left.TopLevel().isVisible());
+  left.Close();
+
+  // Built only to be hidden: it never reaches the screen, where a window manager would still
+  // map it and give it the focus.
+  SampleWnd& hidden = Sample();
+  hidden.Hide();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(hidden.IsVisible());
+  EXPECT_EQ(hidden.TopLevel().windowHandle(), nullptr);
+}
+
+TEST_F(WindowTest, ShowRestoresAMinimizedWindow) {
+  SampleWnd& w = Sample();
+  w.Show();
+  w.TopLevel().setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(w.TopLevel().isMinimized());
+  w.Show();
+  EXPECT_FALSE(w.TopLevel().isMinimized());
+  EXPECT_TRUE(w.IsVisible());
+}
+
 }  // namespace
