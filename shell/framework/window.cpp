@@ -16,6 +16,7 @@
 #include "shell/framework/menu_bar_view.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/rect_control.h"
+#include "shell/framework/runtime.h"
 #include "shell/framework/window_widget.h"
 
 namespace fw {
@@ -26,13 +27,15 @@ namespace {
 
 struct Registry {
   std::vector<std::unique_ptr<Window>> open;
-  // Closed windows wait here until the event loop is out of their handlers.
+  // Closed windows wait here until none of their handlers can be on the stack.
   std::vector<std::unique_ptr<Window>> closed;
 };
 
+// Never destroyed by a static destructor, where Qt may be gone already: shut-down releases
+// the windows (ReleaseImplicitWindows), and so does the run time when the X connection breaks.
 Registry& TheRegistry() {
-  static Registry registry;
-  return registry;
+  static auto* const registry = new Registry;
+  return *registry;
 }
 
 }  // namespace
@@ -44,7 +47,7 @@ void RetireImplicitWindow(Window& window) {
     return;
   TheRegistry().closed.push_back(std::move(*it));
   open.erase(it);
-  QTimer::singleShot(0, qApp, [] { TheRegistry().closed.clear(); });
+  WhenEventLoopIdle([] { TheRegistry().closed.clear(); });
 }
 
 Window* _GetImplicitWindow(std::string_view fullName) {

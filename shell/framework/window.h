@@ -138,7 +138,8 @@ Window* _GetImplicitWindow(std::string_view fullName);
 Window& RegisterImplicitWindow(std::unique_ptr<Window> window);
 // Releases every window, at shut-down.
 void ReleaseImplicitWindows();
-// Takes a window out of the registry and releases it once the event loop is out of its handlers.
+// Takes a window out of the registry and releases it once no handler can be on the stack: when
+// the event loop next waits with no event being handled (WhenEventLoopIdle).
 void RetireImplicitWindow(Window& window);
 // Every registered window, oldest first.
 std::vector<Window*> ImplicitWindows();

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "shell/framework/push_button.h"
+#include "shell/framework/runtime.h"
 #include "shell/framework/text_area.h"
 #include "shell/framework/window.h"
 #include "tests/support/recording_feedback.h"
@@ -20,9 +23,15 @@ public:
   static constexpr std::string_view kClassFullName = "SampleWnd.SampleWnd";
   std::string_view ClassFullName() const override { return kClassFullName; }
 
+  ~SampleWnd() override {
+    if (onRelease)
+      onRelease();
+  }
+
   std::vector<std::string> keysSeen;
   int opens { 0 };
   int closes { 0 };
+  std::function<void()> onRelease;
 
 protected:
   void CreateControls() override {
@@ -97,6 +106,35 @@ TEST_F(WindowTest, TheAccessorKeepsOneInstanceUntilTheUserClosesIt) {
   SampleWnd& second = Sample();
   EXPECT_EQ(second.opens, 1);
   EXPECT_EQ(fw::_GetImplicitWindow(SampleWnd::kClassFullName), &second);
+}
+
+// A window that its own handler closes stays whole while the handler runs on, through the
+// yield and through a nested event loop such as a message box's; it is released once the event
+// loop waits with nothing on the stack.
+TEST_F(WindowTest, AClosedWindowIsReleasedOnlyOnceNoHandlerIsOnTheStack) {
+  SampleWnd& w = Sample();
+  bool released = false;
+  bool releasedDuringTheHandler = false;
+  w.onRelease = [&released] {
+    released = true;
+    QCoreApplication::exit(0);
+  };
+  fw::_InstallInstanceEventHandler(fw::RuntimeWindowControlByName(w, "Button"), "Action",
+                                   fw::ActionHandler([&w, &released, &releasedDuringTheHandler] {
+                                     w.Close();
+                                     QCoreApplication::processEvents();  // the yield
+                                     QEventLoop box;
+                                     QTimer::singleShot(0, &box, &QEventLoop::quit);
+                                     box.exec();
+                                     releasedDuringTheHandler = released;
+                                     EXPECT_EQ(w.FindControl("Field")->Name(), "Field");  // still there
+                                   }));
+  const QObject scope;
+  QTimer::singleShot(0, &scope, [&w] { fw::ControlAs<fw::PushButton>(w, "Button").Button().click(); });
+  QTimer::singleShot(10000, &scope, [] { QCoreApplication::exit(1); });  // only if it is never released
+  fw::_RuntimeRun();
+  EXPECT_FALSE(releasedDuringTheHandler);
+  ASSERT_TRUE(released);
 }
 
 TEST_F(WindowTest, AWindowBuiltVisibleComesUpWhenTheEventLoopTurnsUnlessShownOrHiddenFirst) {
