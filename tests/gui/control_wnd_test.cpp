@@ -270,6 +270,11 @@ TEST_F(ControlWndTest, TabAndShiftTabWalkTheInputsInTabOrder) {
   EXPECT_EQ(feedback.beeps, 0);
   for (const char* name : order)
     EXPECT_EQ(Field(name).Text(), std::string_view(name) == "sFld" ? ".10" : "") << name;
+
+  // A tab inside a pasted column stays in the text, where it ends a value.
+  QApplication::clipboard()->setText(QStringLiteral(".5\t.6\n"));
+  Field("InputFld1").Edit().paste();
+  EXPECT_EQ(Field("InputFld1").Text(), ".5\t.6\r");
 }
 
 TEST_F(ControlWndTest, PastingPassesNoFilterAndKeepsToTheLimit) {
