@@ -108,17 +108,28 @@ void Window::Constructor() {
 
 // A caller that builds a window only to hide it (the main window hiding an About window that
 // the user closed) must not put it on screen even briefly: the window manager would still map
-// it and hand it the focus after it was hidden.
+// it and hand it the focus after it was hidden. So the window is shown for Qt at once (laid
+// out, visible to code) and on screen when the event loop next turns, unless it was hidden.
 void Window::ShowWhenBuilt() {
   m_showPending = true;
+  m_widget->setAttribute(Qt::WA_DontShowOnScreen);
+  m_widget->show();
   QTimer::singleShot(0, m_widget.get(), [this] {
     if (m_showPending)
       Show();
   });
 }
 
+// Ends the wait of ShowWhenBuilt: the window leaves the screen's reach for Qt too.
+void Window::CancelShowWhenBuilt() {
+  if (!std::exchange(m_showPending, false))
+    return;
+  m_widget->hide();
+  m_widget->setAttribute(Qt::WA_DontShowOnScreen, false);
+}
+
 void Window::Show() {
-  m_showPending = false;
+  CancelShowWhenBuilt();
   if (!m_placed) {
     // Placement 0: the window opens centred on the screen.
     m_placed = true;
@@ -136,11 +147,11 @@ void Window::Show() {
 }
 
 void Window::Hide() {
-  m_showPending = false;
+  CancelShowWhenBuilt();
   m_widget->hide();
 }
 
-bool Window::IsVisible() const { return m_showPending || m_widget->isVisible(); }
+bool Window::IsVisible() const { return m_widget->isVisible(); }
 
 void Window::Close() { m_widget->close(); }
 
@@ -298,11 +309,7 @@ void WindowWidget::SetMenuBar(QMenuBar* bar, bool shown) {
   SetContentSize(content.width(), content.height());
 }
 
-void WindowWidget::SetContentSize(int width, int height) {
-  resize(width, height + BarHeight());
-  // A hidden window gets no resize event until it is shown; its controls stand in place now.
-  LayOut();
-}
+void WindowWidget::SetContentSize(int width, int height) { resize(width, height + BarHeight()); }
 
 void WindowWidget::SetContentSizeLimits(int minWidth, int minHeight, int maxWidth, int maxHeight) {
   m_minWidth = minWidth;
@@ -316,10 +323,6 @@ void WindowWidget::SetContentSizeLimits(int minWidth, int minHeight, int maxWidt
 
 void WindowWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  LayOut();
-}
-
-void WindowWidget::LayOut() {
   const int bar = BarHeight();
   if (m_bar != nullptr)
     m_bar->setGeometry(0, 0, width(), bar);

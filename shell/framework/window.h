@@ -35,13 +35,12 @@ public:
   virtual std::string_view ClassFullName() const = 0;
 
   // Builds the window: Layout, CreateControls, AddMenuHandlers, then the Open event. A window
-  // whose set says Visible comes up when the event loop next turns, unless it is shown or
-  // hidden before.
+  // whose set says Visible is shown once it is built; it reaches the screen when the event loop
+  // next turns, unless it is hidden before.
   void Constructor();
   // Shows the window, restored if it was minimized, in front and with the focus.
   void Show();
   void Hide();
-  // Whether the window is on screen or comes up when the event loop next turns.
   bool IsVisible() const;
   // Closes the window as its close button does: raises Close, and the window leaves the
   // registry.
@@ -99,6 +98,7 @@ protected:
 private:
   friend class WindowWidget;
   void ShowWhenBuilt();
+  void CancelShowWhenBuilt();
   void ApplyTabOrder();
   void ApplySizeLimits();
   void ShowMenuBar();

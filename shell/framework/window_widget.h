@@ -36,9 +36,6 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
-  // Places the bar and the content area in the window, and the controls in the content.
-  void LayOut();
-
   Window& m_owner;
   QWidget* m_content { nullptr };
   QMenuBar* m_bar { nullptr };

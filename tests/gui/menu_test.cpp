@@ -310,7 +310,6 @@ TEST_F(ShellTest, AMenuRunsTheUpdateBeforeItOpens) {
 
 TEST_F(ShellTest, AShortcutActsOnTheStateTheUpdateGivesAtThatMoment) {
   ProbeWnd& probe = Probe();
-  probe.Show();
   probe._AddMenuHandler("EditUndo", [&probe] { return ++probe.undoChosen, false; });
   probe.BarView().ActionFor("EditUndo")->setEnabled(false);  // as a stale update left it
   probe.TopLevel().setFocus();                               // the key goes to the window, not to the field

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 
 #include "shell/framework/push_button.h"
 #include "shell/framework/runtime.h"
@@ -137,20 +138,28 @@ TEST_F(WindowTest, AClosedWindowIsReleasedOnlyOnceNoHandlerIsOnTheStack) {
   ASSERT_TRUE(released);
 }
 
-TEST_F(WindowTest, AWindowBuiltVisibleComesUpWhenTheEventLoopTurnsUnlessShownOrHiddenFirst) {
+// Whether the window's platform window is shown: on a desktop, mapped for the window manager.
+bool OnScreen(const fw::Window& w) {
+  return w.TopLevel().windowHandle() != nullptr && w.TopLevel().windowHandle()->isVisible();
+}
+
+TEST_F(WindowTest, AWindowBuiltVisibleReachesTheScreenWhenTheEventLoopTurnsUnlessHiddenFirst) {
   SampleWnd& left = Sample();
   EXPECT_TRUE(left.IsVisible());
+  EXPECT_FALSE(OnScreen(left));
   QCoreApplication::processEvents();
-  EXPECT_TRUE(left.TopLevel().isVisible());
+  EXPECT_TRUE(OnScreen(left));
   left.Close();
 
   // Built only to be hidden: it never reaches the screen, where a window manager would still
   // map it and give it the focus.
   SampleWnd& hidden = Sample();
+  const bool onScreenWhenBuilt = OnScreen(hidden);
   hidden.Hide();
   QCoreApplication::processEvents();
+  EXPECT_FALSE(onScreenWhenBuilt);
   EXPECT_FALSE(hidden.IsVisible());
-  EXPECT_EQ(hidden.TopLevel().windowHandle(), nullptr);
+  EXPECT_FALSE(OnScreen(hidden));
 }
 
 TEST_F(WindowTest, ShowRestoresAMinimizedWindow) {
