@@ -70,6 +70,8 @@ void FieldEdit::inputMethodEvent(QInputMethodEvent* event) {
   event->setAccepted(filtered.isAccepted());
 }
 
+// Every key goes to the handler, even past the limit: the filter judges first, then the limit
+// (no room of -1 ever fills).
 QString FieldEdit::Admitted(const std::vector<String>& keys) const {
   const int room = Room();
   QString admitted;

@@ -136,7 +136,7 @@ T& ControlAs(const Window& window, std::string_view name) {
 Window* _GetImplicitWindow(std::string_view fullName);
 // Enters a new window in the registry, which keeps it until it is closed or released.
 Window& RegisterImplicitWindow(std::unique_ptr<Window> window);
-// Releases every window, at shut-down.
+// Releases every window: at shut-down, or when the X connection breaks.
 void ReleaseImplicitWindows();
 // Takes a window out of the registry and releases it once no handler can be on the stack: when
 // the event loop next waits with no event being handled (WhenEventLoopIdle).
