@@ -1,9 +1,11 @@
 #include "shell/framework/field_edit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
 #include "shell/framework/key_text.h"
+#include "shell/framework/qt_text.h"
 #include "shell/framework/text_area.h"
 #include "shell/framework/whole_numbers.h"
 
@@ -26,25 +28,62 @@ int FieldEdit::Room() const {
 // Keys are offered to the handler here rather than in keyPressEvent, because tab would
 // otherwise move the focus before any handler saw it.
 bool FieldEdit::event(QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (const auto text = KeyText(*key); text && m_field.KeyDown(*text)) {
-      event->accept();
-      return true;
-    }
-  }
+  if (event->type() == QEvent::KeyPress)
+    return KeyPress(static_cast<QKeyEvent&>(*event));
   return QTextEdit::event(event);
 }
 
-void FieldEdit::keyPressEvent(QKeyEvent* event) {
-  const auto text = KeyText(*event);
-  const bool inserts = text && Asc(*text) >= 32 && Asc(*text) != 127;
-  const bool breaksLine = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if ((inserts || breaksLine) && Room() == 0 && !isReadOnly()) {
-    event->accept();
+// A refused control key is swallowed; of a typed text only what the handler accepts goes in.
+bool FieldEdit::KeyPress(QKeyEvent& event) {
+  const std::vector<String> keys = FieldKeys(event, !tabChangesFocus());
+  if (keys.empty())
+    return QTextEdit::event(&event);
+  if (IsControlKey(keys.front())) {
+    const bool breaksLine = Asc(keys.front()) == 13;
+    if (m_field.KeyDown(keys.front()) || (breaksLine && Room() == 0)) {
+      event.accept();
+      return true;
+    }
+    return QTextEdit::event(&event);
+  }
+  const QString admitted = Admitted(keys);
+  if (admitted == event.text())
+    return QTextEdit::event(&event);
+  if (admitted.isEmpty()) {
+    event.accept();
+    return true;
+  }
+  QKeyEvent typed(QEvent::KeyPress, event.key(), event.modifiers(), admitted, event.isAutoRepeat());
+  return QTextEdit::event(&typed);
+}
+
+// A dead key or a compose sequence arrives as the input method's commit, not as a key press.
+void FieldEdit::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = event->commitString();
+  const QString admitted = Admitted(CommittedKeys(committed));
+  if (admitted == committed) {
+    QTextEdit::inputMethodEvent(event);
     return;
   }
-  QTextEdit::keyPressEvent(event);
+  QInputMethodEvent filtered(event->preeditString(), event->attributes());
+  filtered.setCommitString(admitted, event->replacementStart(), event->replacementLength());
+  QTextEdit::inputMethodEvent(&filtered);
+  event->setAccepted(filtered.isAccepted());
+}
+
+// Every key goes to the handler, even past the limit: the filter judges first, then the limit
+// (no room of -1 ever fills).
+QString FieldEdit::Admitted(const std::vector<String>& keys) const {
+  const int room = Room();
+  QString admitted;
+  int count = 0;
+  for (const String& key : keys) {
+    if (m_field.KeyDown(key) || count == room)
+      continue;
+    admitted += ToQString(key);
+    ++count;
+  }
+  return admitted;
 }
 
 void FieldEdit::insertFromMimeData(const QMimeData* source) {

@@ -120,4 +120,10 @@ bool MenuBarView::IsShortcut(const QKeyEvent& key) const {
   return false;
 }
 
+void MenuBarView::KeepShortcutsIn(QWidget& window) {
+  for (const auto& [action, item] : m_actions)
+    if (!action->shortcut().isEmpty())
+      window.addAction(action);
+}
+
 }  // namespace fw

@@ -2,7 +2,8 @@
 
 // A window's menu bar on screen: a real QMenuBar that shows the item tree of a MenuBar, one
 // QMenu per menu and one QAction per item. This platform has no global menu bar, so every
-// document window that shows a bar carries its own widget over the one shared tree.
+// document window that shows a bar carries its own widget over the one shared tree, and a
+// window that shows none keeps a hidden one for the shortcuts.
 //
 // Before one of its menus opens, and before a shortcut of its window acts, the widget runs the
 // menu update for its window (menu_update.h) and brings every action in line with its item:
@@ -35,6 +36,8 @@ public:
   QAction* ActionFor(std::string_view itemName) const;
   // Whether the key is the shortcut of one of the bar's items.
   bool IsShortcut(const QKeyEvent& key) const;
+  // Makes the items' shortcuts act in window while the bar itself is not shown there.
+  void KeepShortcutsIn(QWidget& window);
 
 private:
   void AddItems(QMenu& menu, const MenuItem& parent);

@@ -7,11 +7,18 @@
 #include <memory>
 #include <string>
 #include <typeinfo>
+#include <utility>
+#include <vector>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QThread>
 
 #include "shell/framework/feedback.h"
 #include "shell/framework/run_watcher.h"
+#include "shell/framework/window.h"
 
 namespace fw {
 namespace {
@@ -23,6 +30,8 @@ public:
   using QApplication::QApplication;
 
   bool notify(QObject* receiver, QEvent* event) override {
+    ++m_deliveries;
+    const auto leave = qScopeGuard([this] { --m_deliveries; });
     try {
       return QApplication::notify(receiver, event);
     } catch (...) {
@@ -30,12 +39,45 @@ public:
       return true;
     }
   }
+
+  // How many events are being delivered, one inside another.
+  int Deliveries() const { return m_deliveries; }
+
+private:
+  int m_deliveries { 0 };
 };
 
-std::unique_ptr<RuntimeApplication> g_app;
+// Never destroyed by a static destructor: when Qt ends the process with exit() (the X
+// connection lost), the statics that Qt made during the run are gone before ours.
+RuntimeApplication* g_app = nullptr;
 std::string g_programName;
 std::int32_t g_quitCode = 0;
 bool g_failed = false;
+bool g_inEventLoop = false;
+std::vector<std::function<void()>> g_whenIdle;
+QtMessageHandler g_qtMessageHandler = nullptr;
+
+// The run time's own event loop waits for events, and no event is being handled: nothing of
+// the program is on the stack.
+bool EventLoopIsIdle() {
+  return g_inEventLoop && QThread::currentThread()->loopLevel() == 1 && (g_app == nullptr || g_app->Deliveries() == 0);
+}
+
+void RunWhenIdleCalls() {
+  if (!EventLoopIsIdle())
+    return;
+  for (const auto& call : std::exchange(g_whenIdle, {}))
+    call();
+}
+
+// Qt's X platform ends the process with exit(1) when the connection to the X server breaks,
+// right after it warns so. The windows are released here, while Qt and the application object
+// still stand.
+void PassOnMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  g_qtMessageHandler(type, context, message);
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("The X11 connection broke")))
+    ReleaseImplicitWindows();
+}
 
 std::string Demangled(const char* name) {
   int status = 0;
@@ -60,14 +102,15 @@ std::string Describe(std::exception_ptr e) {
 
 void RuntimeInit(int& argc, char** argv, std::string_view programName) {
   g_programName = programName;
-  g_app = std::make_unique<RuntimeApplication>(argc, argv);
+  g_app = new RuntimeApplication(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  g_qtMessageHandler = qInstallMessageHandler(PassOnMessage);
 }
 
 const std::string& ProgramName() { return g_programName; }
 
 std::int32_t RuntimeExit() {
-  g_app.reset();
+  delete std::exchange(g_app, nullptr);
   return g_failed ? kUnhandledExceptionStatus : g_quitCode;
 }
 
@@ -82,8 +125,20 @@ void _RunFrameworkInitialization(const std::function<void()>& startup) {
 }
 
 void _RuntimeRun() {
-  if (!g_failed)
-    QApplication::exec();
+  if (g_failed)
+    return;
+  g_inEventLoop = true;
+  QApplication::exec();
+  g_inEventLoop = false;
+}
+
+void WhenEventLoopIdle(std::function<void()> call) {
+  static QPointer<QAbstractEventDispatcher> watched;
+  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(); dispatcher != watched) {
+    watched = dispatcher;
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, RunWhenIdleCalls);
+  }
+  g_whenIdle.push_back(std::move(call));
 }
 
 void _UnhandledException(std::exception_ptr e) {

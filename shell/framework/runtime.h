@@ -20,7 +20,9 @@ namespace fw {
 inline constexpr std::int32_t kUnhandledExceptionStatus = 1;
 
 // Starts the run time of the program of that name: the one Qt application, made before any
-// window. It keeps running when its last window closes; the program decides when to quit.
+// window. It keeps running when its last window closes; the program decides when to quit. When
+// the connection to the X server breaks, Qt ends the process at once; the run time releases the
+// windows before.
 void RuntimeInit(int& argc, char** argv, std::string_view programName);
 
 // The name the run time was started with, which its message boxes bear as their title; empty
@@ -46,6 +48,11 @@ void _RunFrameworkInitialization(const std::function<void()>& startup);
 // The event loop: returns when the application quits. After an unhandled exception it is not
 // entered (again).
 void _RuntimeRun();
+
+// Runs call once the event loop of _RuntimeRun next waits for events while no event is being
+// handled: then no handler is on the stack, however deep the yields, message boxes and dialogs
+// that ran their own loops in the meantime.
+void WhenEventLoopIdle(std::function<void()> call);
 
 // The default handling of an exception that nothing caught: names it on standard error and in
 // a message box, and marks the run as failed. A running event loop then ends.

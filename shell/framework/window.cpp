@@ -17,6 +17,7 @@
 #include "shell/framework/qt_colour.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/rect_control.h"
+#include "shell/framework/runtime.h"
 #include "shell/framework/window_widget.h"
 
 namespace fw {
@@ -27,13 +28,15 @@ namespace {
 
 struct Registry {
   std::vector<std::unique_ptr<Window>> open;
-  // Closed windows wait here until the event loop is out of their handlers.
+  // Closed windows wait here until none of their handlers can be on the stack.
   std::vector<std::unique_ptr<Window>> closed;
 };
 
+// Never destroyed by a static destructor, where Qt may be gone already: shut-down releases
+// the windows (ReleaseImplicitWindows), and so does the run time when the X connection breaks.
 Registry& TheRegistry() {
-  static Registry registry;
-  return registry;
+  static auto* const registry = new Registry;
+  return *registry;
 }
 
 }  // namespace
@@ -45,7 +48,7 @@ void RetireImplicitWindow(Window& window) {
     return;
   TheRegistry().closed.push_back(std::move(*it));
   open.erase(it);
-  QTimer::singleShot(0, qApp, [] { TheRegistry().closed.clear(); });
+  WhenEventLoopIdle([] { TheRegistry().closed.clear(); });
 }
 
 Window* _GetImplicitWindow(std::string_view fullName) {
@@ -101,10 +104,33 @@ void Window::Constructor() {
   ShowMenuBar();
   Event_Open();
   if (m_visibleWhenBuilt)
-    Show();
+    ShowWhenBuilt();
+}
+
+// A caller that builds a window only to hide it (the main window hiding an About window that
+// the user closed) must not put it on screen even briefly: the window manager would still map
+// it and hand it the focus after it was hidden. So the window is shown for Qt at once (laid
+// out, visible to code) and on screen when the event loop next turns, unless it was hidden.
+void Window::ShowWhenBuilt() {
+  m_showPending = true;
+  m_widget->setAttribute(Qt::WA_DontShowOnScreen);
+  m_widget->show();
+  QTimer::singleShot(0, m_widget.get(), [this] {
+    if (m_showPending)
+      Show();
+  });
+}
+
+// Ends the wait of ShowWhenBuilt: the window leaves the screen's reach for Qt too.
+void Window::CancelShowWhenBuilt() {
+  if (!std::exchange(m_showPending, false))
+    return;
+  m_widget->hide();
+  m_widget->setAttribute(Qt::WA_DontShowOnScreen, false);
 }
 
 void Window::Show() {
+  CancelShowWhenBuilt();
   if (!m_placed) {
     // Placement 0: the window opens centred on the screen.
     m_placed = true;
@@ -113,12 +139,18 @@ void Window::Show() {
       m_widget->move(area.center() - QPoint(m_widget->width() / 2, m_widget->height() / 2));
     }
   }
+  // A minimized window comes back too; showing it alone would leave it an icon.
+  if (m_widget->isMinimized())
+    m_widget->setWindowState(m_widget->windowState() & ~Qt::WindowMinimized);
   m_widget->show();
   m_widget->raise();
   m_widget->activateWindow();
 }
 
-void Window::Hide() { m_widget->hide(); }
+void Window::Hide() {
+  CancelShowWhenBuilt();
+  m_widget->hide();
+}
 
 bool Window::IsVisible() const { return m_widget->isVisible(); }
 
@@ -145,15 +177,21 @@ void Window::_AddMenuHandler(std::string_view itemName, MenuHandler handler) {
 
 const MenuHandler* Window::MenuHandlerFor(std::string_view itemName) const { return m_menuHandlers.Find(itemName); }
 
+// A document window (Frame 0) shows the bar at its top. Over any other window the bar stays in
+// force unseen, so that its shortcuts act there too: Ctrl+Q quits from the About window.
 void Window::ShowMenuBar() {
-  if (m_frame != 0 || !m_menuBarVisible)
+  if (!m_menuBarVisible)
     return;
   MenuBar* bar = m_menuBar;
   if (bar == nullptr)
     if (const Application* app = _GetAppObject())
       bar = app->GetMenuBar();
-  if (bar != nullptr)
-    m_widget->SetMenuBar(new MenuBarView(*this, *bar));
+  if (bar == nullptr)
+    return;
+  auto* view = new MenuBarView(*this, *bar);
+  if (m_frame != 0)
+    view->KeepShortcutsIn(*m_widget);
+  m_widget->SetMenuBar(view, m_frame == 0);
 }
 
 void Window::ApplyTabOrder() {
@@ -201,7 +239,9 @@ void Window::SetProperty(std::string_view key, const PropertyValue& value) {
     m_widget->Content().setPalette(palette);
     m_widget->Content().setAutoFillBackground(m_widget->autoFillBackground());
   } else if (key == "Title") {
-    m_widget->setWindowTitle(ToQString(AsString(value)));
+    // Qt names a window with an empty title after the program; a blank keeps the bar empty.
+    const QString title = ToQString(AsString(value));
+    m_widget->setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
   } else if (key == "Visible") {
     m_visibleWhenBuilt = AsBoolean(value);
   } else if (key == "MenuBarVisible") {
@@ -253,7 +293,7 @@ WindowWidget::WindowWidget(Window& owner) : QWidget(nullptr, Qt::Window), m_owne
 
 int WindowWidget::BarHeight() const { return m_bar != nullptr && !m_bar->isHidden() ? m_bar->sizeHint().height() : 0; }
 
-void WindowWidget::SetMenuBar(QMenuBar* bar) {
+void WindowWidget::SetMenuBar(QMenuBar* bar, bool shown) {
   if (m_bar == bar)
     return;
   // The window's own size holds what was last asked for, even while it is hidden.
@@ -263,7 +303,7 @@ void WindowWidget::SetMenuBar(QMenuBar* bar) {
   m_bar = bar;
   if (m_bar != nullptr) {
     m_bar->setParent(this);
-    m_bar->show();
+    m_bar->setVisible(shown);
   }
   SetContentSizeLimits(m_minWidth, m_minHeight, m_maxWidth, m_maxHeight);
   SetContentSize(content.width(), content.height());
@@ -303,7 +343,8 @@ void WindowWidget::changeEvent(QEvent* event) {
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-  if (!m_owner.Event_KeyDown(KeyText(*event).value_or(String())))
+  const std::optional<String> key = WindowKey(*event);
+  if (!key || !m_owner.Event_KeyDown(*key))
     QWidget::keyPressEvent(event);
 }
 

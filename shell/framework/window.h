@@ -34,9 +34,11 @@ public:
   // The class's full name, as the registry knows it ("ControlWnd.ControlWnd").
   virtual std::string_view ClassFullName() const = 0;
 
-  // Builds the window: Layout, CreateControls, AddMenuHandlers, then the Open event; a window
-  // whose set says Visible is shown once it is built.
+  // Builds the window: Layout, CreateControls, AddMenuHandlers, then the Open event. A window
+  // whose set says Visible is shown once it is built; it reaches the screen when the event loop
+  // next turns, unless it is hidden before.
   void Constructor();
+  // Shows the window, restored if it was minimized, in front and with the focus.
   void Show();
   void Hide();
   bool IsVisible() const;
@@ -100,6 +102,8 @@ protected:
 
 private:
   friend class WindowWidget;
+  void ShowWhenBuilt();
+  void CancelShowWhenBuilt();
   void ApplyTabOrder();
   void ApplySizeLimits();
   void ShowMenuBar();
@@ -110,6 +114,7 @@ private:
   MenuHandlerTable m_menuHandlers;
   MenuBar* m_menuBar { nullptr };
   bool m_visibleWhenBuilt { true };
+  bool m_showPending { false };
   bool m_resizeable { true };
   std::int32_t m_frame { 0 };
   int m_width { 0 };
@@ -149,9 +154,10 @@ void Window::_AddMenuHandler(std::string_view itemName, Window& receiver, bool (
 Window* _GetImplicitWindow(std::string_view fullName);
 // Enters a new window in the registry, which keeps it until it is closed or released.
 Window& RegisterImplicitWindow(std::unique_ptr<Window> window);
-// Releases every window, at shut-down.
+// Releases every window: at shut-down, or when the X connection breaks.
 void ReleaseImplicitWindows();
-// Takes a window out of the registry and releases it once the event loop is out of its handlers.
+// Takes a window out of the registry and releases it once no handler can be on the stack: when
+// the event loop next waits with no event being handled (WhenEventLoopIdle).
 void RetireImplicitWindow(Window& window);
 // Every registered window, oldest first.
 std::vector<Window*> ImplicitWindows();

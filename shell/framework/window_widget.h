@@ -18,8 +18,9 @@ public:
   explicit WindowWidget(Window& owner);
 
   QWidget& Content() { return *m_content; }
-  // Shows bar above the content (nullptr: none); the window keeps its content size.
-  void SetMenuBar(QMenuBar* bar);
+  // Puts bar above the content (nullptr: none), shown or not; the window keeps its content
+  // size.
+  void SetMenuBar(QMenuBar* bar, bool shown);
   QMenuBar* MenuBarWidget() const { return m_bar; }
   int BarHeight() const;
   // Sets the size of the content area; the window is that plus the bar.

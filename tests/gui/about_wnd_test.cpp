@@ -2,7 +2,9 @@
 // click, wherever in the window it lands.
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
@@ -35,7 +37,10 @@ const ExpectedControl kControls[] = {
 TEST_F(AboutWndTest, TheWindowHoldsItsFourControlsInCreationOrderAndNoMenuBar) {
   const About& about = AboutWnd::AboutWnd();
   EXPECT_EQ(about.Content().size(), QSize(300, 200));
-  EXPECT_EQ(about.TopLevel().findChild<QMenuBar*>(), nullptr);
+  // The shared bar stays in force for its shortcuts, unseen.
+  const QMenuBar* bar = about.TopLevel().findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_TRUE(bar->isHidden());
   ASSERT_EQ(about.Controls().size(), std::size(kControls));
   for (std::size_t i = 0; i < std::size(kControls); ++i) {
     const ExpectedControl& expected = kControls[i];
@@ -87,6 +92,21 @@ TEST_F(AboutWndTest, AnyKeyHandsOverToTheMainWindow) {
     EXPECT_TRUE(Shown<Main>()) << key;
     ControlWnd::ControlWnd().Hide();
   }
+}
+
+TEST_F(AboutWndTest, AModifierKeyAloneDoesNotHandOver) {
+  About& about = AboutWnd::AboutWnd();
+  about.Show();
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> modifiers[] = {
+    { Qt::Key_Alt, Qt::AltModifier },   { Qt::Key_Shift, Qt::ShiftModifier }, { Qt::Key_Control, Qt::ControlModifier },
+    { Qt::Key_Meta, Qt::MetaModifier }, { Qt::Key_AltGr, Qt::NoModifier },    { Qt::Key_CapsLock, Qt::NoModifier },
+  };
+  for (const auto& [key, modifier] : modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifier);
+    QApplication::sendEvent(&about.TopLevel(), &press);
+    EXPECT_TRUE(Shown<About>()) << key;
+  }
+  EXPECT_EQ(Registered<Main>(), nullptr);
 }
 
 TEST_F(AboutWndTest, TheHandlersReportFalse) {

@@ -2,10 +2,13 @@
 // show it, the keystroke filters on real key presses, Clear, and Calculate through the fields.
 
 #include <map>
+#include <optional>
 
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -183,9 +186,9 @@ TEST_F(ControlWndTest, ControlKeysAsTheFamiliesTakeThem) {
     Qt::Key key;
     int countBeeps, salienceBeeps, loadingBeeps;
   } cases[] = {
-    { Qt::Key_Backspace, 0, 0, 0 }, { Qt::Key_Return, 0, 1, 0 },
-    { Qt::Key_Delete, 0, 1, 0 },    { Qt::Key_Escape, 0, 1, 1 },
-    { Qt::Key_Tab, 0, 0, 1 },       { Qt::Key_Left, 0, 0, 0 },  // moves the caret only: never judged
+    { Qt::Key_Backspace, 0, 0, 0 }, { Qt::Key_Return, 0, 1, 0 }, { Qt::Key_Delete, 0, 1, 0 },
+    { Qt::Key_Escape, 0, 1, 1 },    { Qt::Key_Tab, 0, 0, 0 },  // moves the focus: never judged
+    { Qt::Key_Left, 0, 0, 0 },                                 // moves the caret only: never judged
   };
   for (const auto& c : cases) {
     const std::pair<const char*, int> fields[] = { { "Nsubjects2", c.countBeeps },
@@ -204,6 +207,75 @@ TEST_F(ControlWndTest, ControlKeysAsTheFamiliesTakeThem) {
       }
     }
   }
+}
+
+// What typing inserts besides plain keys goes through the same filters, one character at a
+// time: chords with Alt or Meta, AltGr characters and an input method's commits (dead keys,
+// compose). A refused character beeps once and stays out; the limit still holds.
+TEST_F(ControlWndTest, ChordsAndInputMethodCommitsPassTheFilters) {
+  constexpr auto kCommit = std::nullopt;  // typed through the input method, not as a key press
+  const struct {
+    const char* field;
+    const char* before;
+    std::optional<Qt::KeyboardModifiers> chord;
+    const char* typed;
+    const char* kept;
+    int beeps;
+  } cases[] = {
+    { "Nvariables", "", Qt::AltModifier, "x", "", 1 },
+    { "Nvariables", "", Qt::AltModifier, "5", "5", 0 },
+    { "Nsubjects1", "", Qt::MetaModifier, ".", "", 1 },
+    { "InputFld1", "", Qt::AltModifier, "e", "", 1 },
+    { "InputFld2", "", Qt::AltModifier | Qt::ShiftModifier, "+", "", 1 },
+    { "sFld", "", Qt::NoModifier, "\u20AC", "", 1 },      // AltGr+e
+    { "InputFld1", "", Qt::NoModifier, "1e-", "1-", 1 },  // one key press that types three characters
+    { "sFld", ".", kCommit, "\u00E9", ".", 1 },           // a dead key, then e
+    { "Nvariables", "", kCommit, "\u00E4", "", 1 },
+    { "InputFld1", "", kCommit, "1\u00E4-", "1-", 1 },
+    { "Nvariables", "1", kCommit, "23", "12", 0 },  // the limit of 2 keeps the third digit out, without a beep
+  };
+  for (const auto& c : cases) {
+    fw::TextArea& field = Field(c.field);
+    field.SetText(c.before);
+    field.Edit().moveCursor(QTextCursor::End);
+    const int beepsBefore = feedback.beeps;
+    const QString typed = QString::fromUtf8(c.typed);
+    if (c.chord) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, *c.chord, typed);
+      QApplication::sendEvent(&field.Edit(), &press);
+    } else {
+      QInputMethodEvent commit;
+      commit.setCommitString(typed);
+      QApplication::sendEvent(&field.Edit(), &commit);
+    }
+    EXPECT_EQ(field.Text(), c.kept) << c.field << " " << c.typed;
+    EXPECT_EQ(feedback.beeps - beepsBefore, c.beeps) << c.field << " " << c.typed;
+  }
+}
+
+// Tab and Shift+Tab leave a field for the next or the previous control in tab order, without a
+// beep, the loading columns too.
+TEST_F(ControlWndTest, TabAndShiftTabWalkTheInputsInTabOrder) {
+  const QWidget& top = window.TopLevel();
+  const char* order[] = { "Nvariables", "Nsubjects1", "Nsubjects2", "sFld", "InputFld1", "InputFld2" };
+  Field(order[0]).Edit().setFocus();
+  for (const char* name : order) {
+    EXPECT_EQ(top.focusWidget(), &Field(name).Edit()) << name;
+    QTest::keyClick(top.focusWidget(), Qt::Key_Tab);
+  }
+  Field("InputFld2").Edit().setFocus();
+  for (int i = 5; i > 0; --i) {
+    QTest::keyClick(top.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(top.focusWidget(), &Field(order[i - 1]).Edit()) << order[i - 1];
+  }
+  EXPECT_EQ(feedback.beeps, 0);
+  for (const char* name : order)
+    EXPECT_EQ(Field(name).Text(), std::string_view(name) == "sFld" ? ".10" : "") << name;
+
+  // A tab inside a pasted column stays in the text, where it ends a value.
+  QApplication::clipboard()->setText(QStringLiteral(".5\t.6\n"));
+  Field("InputFld1").Edit().paste();
+  EXPECT_EQ(Field("InputFld1").Text(), ".5\t.6\r");
 }
 
 TEST_F(ControlWndTest, PastingPassesNoFilterAndKeepsToTheLimit) {

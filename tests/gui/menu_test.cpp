@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QEventLoop>
 #include <QMenu>
 #include <QTest>
 #include <QTextEdit>
@@ -269,12 +268,16 @@ TEST_F(ShellTest, PasteReachesTheMainWindowsLoadingColumn) {
   EXPECT_EQ(column.Text(), ".71\r.64\r");
 }
 
-TEST_F(ShellTest, DocumentWindowsShowTheSharedBarAndTheOthersNone) {
+TEST_F(ShellTest, DocumentWindowsShowTheSharedBarAndTheOthersKeepItUnseen) {
   const auto bar = [](const fw::Window& w) { return w.TopLevel().findChild<fw::MenuBarView*>(); };
-  EXPECT_NE(bar(ControlWnd::ControlWnd()), nullptr);  // no bar of its own: the application's
-  EXPECT_NE(bar(Probe()), nullptr);
-  EXPECT_EQ(bar(AboutWnd::AboutWnd()), nullptr);
-  EXPECT_EQ(bar(InvisibleWnd::InvisibleWnd()), nullptr);
+  const auto shown = [&bar](const fw::Window& w) { return bar(w) != nullptr && !bar(w)->isHidden(); };
+  EXPECT_TRUE(shown(ControlWnd::ControlWnd()));  // no bar of its own: the application's
+  EXPECT_TRUE(shown(Probe()));
+  const fw::Window* others[] = { &AboutWnd::AboutWnd(), &InvisibleWnd::InvisibleWnd() };
+  for (const fw::Window* other : others) {
+    ASSERT_NE(bar(*other), nullptr) << other->ClassFullName();
+    EXPECT_TRUE(bar(*other)->isHidden()) << other->ClassFullName();
+  }
 
   EXPECT_EQ(ControlWnd::ControlWnd().Content().size(), QSize(500, 550));  // the bar stands above the content
   const fw::MenuBarView& view = *bar(ControlWnd::ControlWnd());
@@ -315,13 +318,28 @@ TEST_F(ShellTest, AShortcutActsOnTheStateTheUpdateGivesAtThatMoment) {
   EXPECT_EQ(probe.undoChosen, 1);
 }
 
-TEST_F(ShellTest, CtrlQEndsTheEventLoopWithCodeZero) {
-  ProbeWnd& probe = Probe();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&probe.TopLevel()));
-  QEventLoop loop;
-  QTimer::singleShot(0, &loop, [&probe] { QTest::keyClick(&probe.TopLevel(), Qt::Key_Q, Qt::ControlModifier); });
-  QTimer::singleShot(10000, &loop, [&loop] { loop.exit(99); });  // only if Ctrl+Q did nothing
-  EXPECT_EQ(loop.exec(), 0);
+// Shows the window, presses Ctrl+Q in it and gives the code with which the application's event
+// loop ended (99: Ctrl+Q did nothing). The application's own loop, unlike a local one, leaves
+// no quit behind for the tests after.
+int EventLoopCodeAfterCtrlQ(fw::Window& window) {
+  window.Show();
+  if (!QTest::qWaitForWindowActive(&window.TopLevel()))
+    return -1;
+  const QObject scope;
+  QTimer::singleShot(0, &scope, [&window] { QTest::keyClick(&window.TopLevel(), Qt::Key_Q, Qt::ControlModifier); });
+  QTimer::singleShot(10000, &scope, [] { QCoreApplication::exit(99); });
+  return QApplication::exec();
+}
+
+TEST_F(ShellTest, CtrlQEndsTheEventLoopWithCodeZero) { EXPECT_EQ(EventLoopCodeAfterCtrlQ(Probe()), 0); }
+
+// The About window shows no bar, but the shared bar's shortcuts act there as well: Ctrl+Q quits
+// instead of handing over to the main window.
+TEST_F(ShellTest, CtrlQEndsTheEventLoopFromTheAboutWindowToo) {
+  About& about = AboutWnd::AboutWnd();
+  EXPECT_EQ(EventLoopCodeAfterCtrlQ(about), 0);
+  EXPECT_TRUE(about.IsVisible());
+  EXPECT_EQ(fw::_GetImplicitWindow(ControlWnd::ControlWnd::kClassFullName), nullptr);
 }
 
 }  // namespace

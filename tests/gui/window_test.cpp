@@ -6,14 +6,18 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTimer>
+#include <QWindow>
 
 #include "shell/framework/property_set.h"
 #include "shell/framework/push_button.h"
+#include "shell/framework/runtime.h"
 #include "shell/framework/text_area.h"
 #include "shell/framework/window.h"
 #include "tests/support/recording_feedback.h"
@@ -25,6 +29,11 @@ public:
   static constexpr std::string_view kClassFullName = "SampleWnd.SampleWnd";
   std::string_view ClassFullName() const override { return kClassFullName; }
 
+  ~SampleWnd() override {
+    if (onRelease)
+      onRelease();
+  }
+
   std::vector<std::string> keysSeen;
   int opens { 0 };
   int closes { 0 };
@@ -34,6 +43,7 @@ public:
     ++chosen;
     return false;
   }
+  std::function<void()> onRelease;
 
 protected:
   void CreateControls() override {
@@ -173,6 +183,69 @@ TEST_F(WindowTest, TheAccessorKeepsOneInstanceUntilTheUserClosesIt) {
   SampleWnd& second = Sample();
   EXPECT_EQ(second.opens, 1);
   EXPECT_EQ(fw::_GetImplicitWindow(SampleWnd::kClassFullName), &second);
+}
+
+// A window that its own handler closes stays whole while the handler runs on, through the
+// yield and through a nested event loop such as a message box's; it is released once the event
+// loop waits with nothing on the stack.
+TEST_F(WindowTest, AClosedWindowIsReleasedOnlyOnceNoHandlerIsOnTheStack) {
+  SampleWnd& w = Sample();
+  bool released = false;
+  bool releasedDuringTheHandler = false;
+  w.onRelease = [&released] {
+    released = true;
+    QCoreApplication::exit(0);
+  };
+  fw::_InstallInstanceEventHandler(fw::RuntimeWindowControlByName(w, "Button"), "Action",
+                                   fw::ActionHandler([&w, &released, &releasedDuringTheHandler] {
+                                     w.Close();
+                                     QCoreApplication::processEvents();  // the yield
+                                     QEventLoop box;
+                                     QTimer::singleShot(0, &box, &QEventLoop::quit);
+                                     box.exec();
+                                     releasedDuringTheHandler = released;
+                                     EXPECT_EQ(w.FindControl("Field")->Name(), "Field");  // still there
+                                   }));
+  const QObject scope;
+  QTimer::singleShot(0, &scope, [&w] { fw::ControlAs<fw::PushButton>(w, "Button").Button().click(); });
+  QTimer::singleShot(10000, &scope, [] { QCoreApplication::exit(1); });  // only if it is never released
+  fw::_RuntimeRun();
+  EXPECT_FALSE(releasedDuringTheHandler);
+  ASSERT_TRUE(released);
+}
+
+// Whether the window's platform window is shown: on a desktop, mapped for the window manager.
+bool OnScreen(const fw::Window& w) {
+  return w.TopLevel().windowHandle() != nullptr && w.TopLevel().windowHandle()->isVisible();
+}
+
+TEST_F(WindowTest, AWindowBuiltVisibleReachesTheScreenWhenTheEventLoopTurnsUnlessHiddenFirst) {
+  SampleWnd& left = Sample();
+  EXPECT_TRUE(left.IsVisible());
+  EXPECT_FALSE(OnScreen(left));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(OnScreen(left));
+  left.Close();
+
+  // Built only to be hidden: it never reaches the screen, where a window manager would still
+  // map it and give it the focus.
+  SampleWnd& hidden = Sample();
+  const bool onScreenWhenBuilt = OnScreen(hidden);
+  hidden.Hide();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(onScreenWhenBuilt);
+  EXPECT_FALSE(hidden.IsVisible());
+  EXPECT_FALSE(OnScreen(hidden));
+}
+
+TEST_F(WindowTest, ShowRestoresAMinimizedWindow) {
+  SampleWnd& w = Sample();
+  w.Show();
+  w.TopLevel().setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(w.TopLevel().isMinimized());
+  w.Show();
+  EXPECT_FALSE(w.TopLevel().isMinimized());
+  EXPECT_TRUE(w.IsVisible());
 }
 
 }  // namespace
