@@ -42,12 +42,13 @@ CalculateOutcome Stop(CalculateOutcome outcome, std::string_view message) {
   return outcome;
 }
 
-// Stores value i of the column, warning at its first bad value: an empty line or one that
-// reads outside -1..1. Bad values are stored as read all the same.
+// Stores value i of the column, warning at its first bad value: an empty line, one that is
+// not one number read whole (a header, a decimal comma, a unit after the number), or one that
+// reads outside -1..1. Bad values are stored as Val reads them all the same.
 void ReadLoading(ColumnReading& column, std::int32_t i, RequestData& data, CalculateOutcome& outcome) {
   const fw::String line = column.lines.Next();
   const double value = fw::Val(line);
-  const bool bad = line.empty() || value > 1.0 || value < -1.0;
+  const bool bad = line.empty() || !fw::ValReadsWhole(line) || value > 1.0 || value < -1.0;
   if (bad && !column.warned) {
     data.errorMarked = true;
     outcome.messages.emplace_back(column.message);
