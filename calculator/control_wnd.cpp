@@ -53,8 +53,12 @@ void ControlWnd::CalculateBtn_Action() {
   const calculator::CalculateOutcome outcome = calculator::CalculateRequest(input, fw::RuntimeBackgroundTask);
   for (const auto& message : outcome.messages)
     fw::MsgBox(message);
-  for (const auto& write : outcome.writes)
-    Field(*this, write.field).SetText(write.text);
+  for (const auto& write : outcome.writes) {
+    fw::TextArea& field = Field(*this, write.field);
+    field.SetText(write.text);
+    if (write.headingLine)
+      field.ScrollToLine(*write.headingLine);  // the echo just appended, not the oldest lines
+  }
 }
 
 bool ControlWnd::Canvas1_MouseDown(std::int32_t x, std::int32_t y) {
