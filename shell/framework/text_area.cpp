@@ -11,6 +11,7 @@
 #include <QTextCursor>
 
 #include "shell/framework/field_edit.h"
+#include "shell/framework/line_wrap.h"
 #include "shell/framework/printing.h"
 #include "shell/framework/qt_text.h"
 
@@ -41,6 +42,7 @@ bool ReadsBackUnchanged(std::string_view text) {
 void TextArea::Constructor() {
   m_edit = new FieldEdit(*this);
   Adopt(m_edit);
+  WrapLinesCheaply(*m_edit);
   // Typing, pasting, undo and new texts all pass here, so the text last read stays true.
   QObject::connect(m_edit->document(), &QTextDocument::contentsChanged, m_edit, [this] { m_textKnown = false; });
 }

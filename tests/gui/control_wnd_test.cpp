@@ -43,6 +43,14 @@ QColor Colour(const Entries& e, const char* key) {
   return QColor(c.red, c.green, c.blue);
 }
 
+// A column of n loadings, one a line.
+std::string Loadings(int n) {
+  std::string column;
+  for (int i = 1; i <= n; ++i)
+    column += (i > 1 ? "\r." : ".") + std::to_string(100 + i * 7 % 800);
+  return column;
+}
+
 class ControlWndTest : public testing::Test {
 protected:
   void TearDown() override { fw::ReleaseImplicitWindows(); }
@@ -220,6 +228,31 @@ TEST_F(ControlWndTest, PastingPassesNoFilterAndKeepsToTheLimit) {
   EXPECT_EQ(feedback.beeps, 0);
 }
 
+// A megabyte pasted in any shape arrives whole, and a press reads it.
+TEST_F(ControlWndTest, AMegabytePastedInAnyShapeIsInTheColumnAndCalculated) {
+  window.Show();
+  Field("Nvariables").SetText("99");
+  Field("Nsubjects1").SetText("100");
+  Field("Nsubjects2").SetText("100");
+  Field("sFld").SetText(".30");
+  Field("InputFld2").SetText(Loadings(99));
+  for (const char* unit : { "-.123\r", "-.123\t", "-.123 ", "0123456789" }) {
+    SCOPED_TRACE(unit);
+    std::string pasted;
+    while (pasted.size() < 1'000'000)
+      pasted += unit;
+    Field("InputFld1").SetText("");
+    QApplication::clipboard()->setText(QString::fromStdString(pasted));
+    Field("InputFld1").Edit().paste();
+    EXPECT_EQ(Field("InputFld1").Text(), pasted);
+    feedback.messages.clear();
+    fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button().click();
+    const bool oneValueALine = unit[5] == '\r' || unit[5] == '\t';
+    EXPECT_EQ(feedback.messages.size(), oneValueALine ? 0u : 1u);
+    EXPECT_EQ(Field("InputFld1").Text().substr(0, pasted.size()), pasted);
+  }
+}
+
 TEST_F(ControlWndTest, ClearEmptiesTheTenFieldsInOrderAndFocusesTheVariables) {
   const char* order[] = { "Nvariables", "InputFld1",  "InputFld2",  "rOutFld", "ChiOutFld",
                           "pOutFld",    "Nsubjects1", "Nsubjects2", "sFld",    "sOutFld" };
@@ -264,14 +297,6 @@ TEST_F(ControlWndTest, CalculateReadsTheFieldsShowsTheMessagesAndWritesTheResult
   EXPECT_EQ(Field("rOutFld").Text(), "+ .9985");
   EXPECT_EQ(Field("InputFld2").Text(),
             ".981\r.015\r.963\r.524\r-.022\r\rData as read\r0.981\r0.015\r0.963\r0.524\r-0.022\r");
-}
-
-// A column of n loadings, one a line.
-std::string Loadings(int n) {
-  std::string column;
-  for (int i = 1; i <= n; ++i)
-    column += (i > 1 ? "\r." : ".") + std::to_string(100 + i * 7 % 800);
-  return column;
 }
 
 // Where the field shows line n of its text, in its viewport's coordinates.

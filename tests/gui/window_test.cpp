@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "shell/framework/line_wrap.h"
 #include "shell/framework/push_button.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/text_area.h"
@@ -145,6 +146,30 @@ TEST_F(WindowTest, ANewTextThatExtendsTheFieldsOwnIsAddedAtItsEnd) {
   ASSERT_FALSE(changes.empty());
   EXPECT_EQ(changes.front().from, 0);
   EXPECT_GT(changes.front().removed, 0);
+}
+
+// A field breaks its lines anywhere once it holds a run of more characters with no blank or tab
+// than a word has, and at word boundaries again after a whole new text without one.
+TEST_F(WindowTest, ALongRunWithNoBlankBreaksTheLinesAnywhere) {
+  auto& field = fw::ControlAs<fw::TextArea>(Sample(), "Field");
+  QTextEdit& edit = field.Edit();
+  const std::string word(fw::kLongestWord, '7');
+  field.SetText(word + " " + word + "\t" + word);
+  EXPECT_EQ(edit.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+  // Typed and pasted characters that make one run with those before them.
+  field.SetText("-.5\r.4");
+  edit.setFocus();
+  QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier);
+  QApplication::clipboard()->setText(QString::fromStdString(word));
+  edit.paste();
+  EXPECT_EQ(edit.wordWrapMode(), QTextOption::WrapAnywhere);
+  EXPECT_EQ(field.Text(), "-.5\r.4" + word);
+
+  field.SetText(field.Text() + "\r\rData as read\r0.4\r");
+  EXPECT_EQ(edit.wordWrapMode(), QTextOption::WrapAnywhere);
+  field.SetText(".5\r.4");
+  EXPECT_EQ(edit.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 TEST_F(WindowTest, MessagesArriveInOrderThroughTheFeedback) {
