@@ -3,38 +3,25 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
 
 #include "bench/loading_column.h"
+#include "bench/main_window.h"
 #include "bench/silent_feedback.h"
-#include "calculator/control_wnd.h"
-#include "shell/framework/push_button.h"
-#include "shell/framework/text_area.h"
 
 namespace {
 
-fw::TextArea& Field(const char* name) { return fw::ControlAs<fw::TextArea>(ControlWnd::ControlWnd(), name); }
-
-// The main window with nv variables, 100 and 120 subjects, salience .30 and the two columns.
-void TypeInputs(std::int64_t nv) {
-  Field("Nvariables").SetText(std::to_string(nv));
-  Field("Nsubjects1").SetText("100");
-  Field("Nsubjects2").SetText("120");
-  Field("sFld").SetText(".30");
-  Field("InputFld1").SetText(bench::LoadingColumn(nv, 137));
-  Field("InputFld2").SetText(bench::LoadingColumn(nv, 151));
-}
-
-fw::PushButton& CalculateButton() { return fw::ControlAs<fw::PushButton>(ControlWnd::ControlWnd(), "CalculateBtn"); }
+using bench::Field;
 
 void BM_CalculateButton(benchmark::State& state) {
   bench::SilentFeedback feedback;
   const std::int64_t nv = state.range(0);
-  TypeInputs(nv);
+  bench::TypeNumbers(nv);
   const std::string column1 = bench::LoadingColumn(nv, 137);
   const std::string column2 = bench::LoadingColumn(nv, 151);
   for (auto _ : state) {
@@ -43,7 +30,7 @@ void BM_CalculateButton(benchmark::State& state) {
     Field("InputFld1").SetText(column1);
     Field("InputFld2").SetText(column2);
     state.ResumeTiming();
-    CalculateButton().Push();
+    bench::Press("CalculateBtn");
   }
   state.counters["messages"] = feedback.messages;
   fw::ReleaseImplicitWindows();
@@ -60,14 +47,17 @@ double MedianMs(std::vector<double> seconds) {
 // The medians of the first and of the last 20 presses of the one run are its counters.
 void BM_CalculateButtonWithoutClear(benchmark::State& state) {
   bench::SilentFeedback feedback;
-  TypeInputs(state.range(0));
+  const std::int64_t nv = state.range(0);
+  bench::TypeNumbers(nv);
+  Field("InputFld1").SetText(bench::LoadingColumn(nv, 137));
+  Field("InputFld2").SetText(bench::LoadingColumn(nv, 151));
   ControlWnd::ControlWnd().Show();
   QApplication::processEvents();
   std::vector<double> seconds;
   seconds.reserve(static_cast<std::size_t>(state.max_iterations));
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    CalculateButton().Push();
+    bench::Press("CalculateBtn");
     QApplication::processEvents();
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     state.SetIterationTime(took.count());
@@ -87,12 +77,3 @@ void BM_CalculateButtonWithoutClear(benchmark::State& state) {
 BENCHMARK(BM_CalculateButtonWithoutClear)->Arg(99)->Iterations(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

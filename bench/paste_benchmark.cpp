@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include <benchmark/benchmark.h>
@@ -14,10 +13,8 @@
 #include <QClipboard>
 #include <QTextEdit>
 
+#include "bench/main_window.h"
 #include "bench/silent_feedback.h"
-#include "calculator/control_wnd.h"
-#include "shell/framework/push_button.h"
-#include "shell/framework/text_area.h"
 
 namespace {
 
@@ -34,7 +31,7 @@ std::string Pasted(std::int64_t shape, std::int64_t kB) {
   return text;
 }
 
-fw::TextArea& Field(const char* name) { return fw::ControlAs<fw::TextArea>(ControlWnd::ControlWnd(), name); }
+using bench::Field;
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -61,17 +58,14 @@ void BM_PasteIntoALoadingColumn(benchmark::State& state) {
 void BM_CalculateWithAPastedColumn(benchmark::State& state) {
   bench::SilentFeedback feedback;
   ControlWnd::ControlWnd().Show();
-  Field("Nvariables").SetText("99");
-  Field("Nsubjects1").SetText("100");
-  Field("Nsubjects2").SetText("120");
-  Field("sFld").SetText(".30");
+  bench::TypeNumbers(99);
   Field("InputFld2").SetText(Pasted(0, 1));
   const std::string pasted = fw::ReplaceAll(Pasted(state.range(0), state.range(1)), "\n", "\r");
   for (auto _ : state) {
     Field("InputFld1").SetText(pasted);
     QApplication::processEvents();
     const auto start = std::chrono::steady_clock::now();
-    fw::ControlAs<fw::PushButton>(ControlWnd::ControlWnd(), "CalculateBtn").Push();
+    bench::Press("CalculateBtn");
     QApplication::processEvents();
     state.SetIterationTime(SecondsSince(start));
   }
@@ -90,12 +84,3 @@ BENCHMARK(BM_PasteIntoALoadingColumn)->Apply(Shapes);
 BENCHMARK(BM_CalculateWithAPastedColumn)->Apply(Shapes);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -27,6 +27,7 @@ public:
   void Constructor() override;
 
   String Text() const;
+  // Replaces the whole text; a text that extends the field's own costs only what it adds.
   void SetText(const String& text);
 
   // Scrolls the field so that line n of Text (counted from 0) stands at the top of its visible

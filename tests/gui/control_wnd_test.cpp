@@ -57,6 +57,14 @@ protected:
 
   fw::TextArea& Field(const char* name) { return fw::ControlAs<fw::TextArea>(window, name); }
 
+  // nv variables, 100 subjects in each sample, salience .30.
+  void TypeNumbers(const char* nv) {
+    Field("Nvariables").SetText(nv);
+    Field("Nsubjects1").SetText("100");
+    Field("Nsubjects2").SetText("100");
+    Field("sFld").SetText(".30");
+  }
+
   testing_support::RecordingFeedback feedback;
   class ControlWnd::ControlWnd& window { ControlWnd::ControlWnd() };
 };
@@ -231,10 +239,7 @@ TEST_F(ControlWndTest, PastingPassesNoFilterAndKeepsToTheLimit) {
 // A megabyte pasted in any shape arrives whole, and a press reads it.
 TEST_F(ControlWndTest, AMegabytePastedInAnyShapeIsInTheColumnAndCalculated) {
   window.Show();
-  Field("Nvariables").SetText("99");
-  Field("Nsubjects1").SetText("100");
-  Field("Nsubjects2").SetText("100");
-  Field("sFld").SetText(".30");
+  TypeNumbers("99");
   Field("InputFld2").SetText(Loadings(99));
   for (const char* unit : { "-.123\r", "-.123\t", "-.123 ", "0123456789" }) {
     SCOPED_TRACE(unit);
@@ -274,10 +279,7 @@ TEST_F(ControlWndTest, ClearEmptiesTheTenFieldsInOrderAndFocusesTheVariables) {
 }
 
 TEST_F(ControlWndTest, CalculateReadsTheFieldsShowsTheMessagesAndWritesTheResults) {
-  Field("Nvariables").SetText("5");
-  Field("Nsubjects1").SetText("100");
-  Field("Nsubjects2").SetText("100");
-  Field("sFld").SetText(".30");
+  TypeNumbers("5");
   Field("InputFld1").SetText(".996\r.007\r.982\r.449\r-.004");
   Field("InputFld2").SetText(".981\r.015\r.963\r.524\r-.022");
   fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button().click();
@@ -316,10 +318,7 @@ int LastHeadingLine(const fw::TextArea& field) {
 
 TEST_F(ControlWndTest, AfterEachPressTheColumnsShowTheEchoJustAppendedNearTheirTop) {
   window.Show();
-  Field("Nvariables").SetText("40");
-  Field("Nsubjects1").SetText("100");
-  Field("Nsubjects2").SetText("100");
-  Field("sFld").SetText(".30");
+  TypeNumbers("40");
   Field("InputFld1").SetText(Loadings(40));
   Field("InputFld2").SetText(Loadings(40));
   auto& calculate = fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button();
@@ -348,10 +347,8 @@ TEST_F(ControlWndTest, AfterEachPressTheColumnsShowTheEchoJustAppendedNearTheirT
 }
 
 TEST_F(ControlWndTest, EveryMessageOfARequestComesBeforeItsFirstWrite) {
-  Field("Nvariables").SetText("3");
+  TypeNumbers("3");
   Field("Nsubjects1").SetText("4");
-  Field("Nsubjects2").SetText("100");
-  Field("sFld").SetText(".30");
   Field("InputFld1").SetText("F1\r0\r0");
   Field("InputFld2").SetText("0,5\r.4\r.2");
   std::vector<std::size_t> messagesAtWrites;
