@@ -1,6 +1,7 @@
 // Memory over a session of Calculate presses in the real main window (offscreen): prints the
 // resident and peak resident memory (VmRSS, VmHWM) at the start, after the first tenth of the
-// presses and at the end. With --clear, Clear is pressed and the fields typed again between
+// presses and at the end. After each press the window lays out and paints what it wrote, as
+// between a user's presses. With --clear, Clear is pressed and the fields typed again between
 // presses, so each press starts from the same fields; without it every press appends one
 // more echo block to each column.
 //   calculate_session [presses] [--clear]
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
     field("InputFld2").SetText(bench::LoadingColumn(99, 151));
   };
   type();
+  window.Show();
+  QApplication::processEvents();
   Report("start", 0);
   for (int press = 1; press <= presses; ++press) {
     if (clear) {
@@ -62,6 +65,7 @@ int main(int argc, char** argv) {
       type();
     }
     fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Push();
+    QApplication::processEvents();
     if (press == presses / 10)
       Report("tenth", press);
   }

@@ -6,6 +6,7 @@
 #include "calculator/salience.h"
 #include "shell/framework/number_functions.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -34,6 +35,19 @@ struct ColumnReading final {
   bool warned { false };  // the column's loading message is shown once per request
 };
 
+// The start of a column that holds its first nv values: up to its nv-th EOL or TAB, or all of
+// it. Only those values are read, so the rest of a long column is neither copied nor scanned.
+std::string_view FirstValues(std::string_view column, std::int32_t nv, std::string_view valueEnds) {
+  std::size_t end = 0;
+  for (std::int32_t i = 0; i < nv; ++i) {
+    end = column.find_first_of(valueEnds, end);
+    if (end == std::string_view::npos)
+      return column;
+    ++end;
+  }
+  return column.substr(0, end);
+}
+
 std::int32_t ReadCount(const fw::String& text) { return fw::RuntimeCvtReal64ToSInt32(fw::Val(text)); }
 
 CalculateOutcome Stop(CalculateOutcome outcome, std::string_view message) {
@@ -42,12 +56,13 @@ CalculateOutcome Stop(CalculateOutcome outcome, std::string_view message) {
   return outcome;
 }
 
-// Stores value i of the column, warning at its first bad value: an empty line or one that
-// reads outside -1..1. Bad values are stored as read all the same.
+// Stores value i of the column, warning at its first bad value: an empty line, one that is
+// not one number read whole (a header, a decimal comma, a unit after the number), or one that
+// reads outside -1..1. Bad values are stored as Val reads them all the same.
 void ReadLoading(ColumnReading& column, std::int32_t i, RequestData& data, CalculateOutcome& outcome) {
   const fw::String line = column.lines.Next();
   const double value = fw::Val(line);
-  const bool bad = line.empty() || value > 1.0 || value < -1.0;
+  const bool bad = line.empty() || !fw::ValReadsWhole(line) || value > 1.0 || value < -1.0;
   if (bad && !column.warned) {
     data.errorMarked = true;
     outcome.messages.emplace_back(column.message);
@@ -57,8 +72,8 @@ void ReadLoading(ColumnReading& column, std::int32_t i, RequestData& data, Calcu
 }
 
 // The column's own text, unchanged, followed by the values as read, one line each.
-fw::String Echo(const fw::String& original, const LoadingColumn& L, std::int32_t nv, const fw::String& EOL,
-                const std::function<void()>& yield) {
+FieldWrite Echo(std::string_view field, const fw::String& original, const LoadingColumn& L, std::int32_t nv,
+                const fw::String& EOL, const std::function<void()>& yield) {
   fw::String text;
   text.reserve(original.size() + 2 * EOL.size() + kEchoHeading.size() +
                static_cast<std::size_t>(nv) * (kLongestValueText + EOL.size()));
@@ -72,7 +87,9 @@ fw::String Echo(const fw::String& original, const LoadingColumn& L, std::int32_t
     text += EOL;
     yield();
   }
-  return text;
+  // Lines 0 to lineEnds are the column's own and the next one is left empty: then the heading.
+  const auto lineEnds = std::count(original.begin(), original.end(), EOL.front());
+  return { field, std::move(text), static_cast<std::int32_t>(lineEnds + 2) };
 }
 
 }  // namespace
@@ -108,8 +125,9 @@ CalculateOutcome CalculateRequest(const CalculateInput& input, const std::functi
     return Stop(std::move(outcome), kNoFactor2Message);
   }
 
-  const fw::String text1 = fw::ReplaceAll(input.factor1, EOL, TAB);
-  const fw::String text2 = fw::ReplaceAll(input.factor2, EOL, TAB);
+  const fw::String valueEnds = EOL + TAB;
+  const fw::String text1 = fw::ReplaceAll(FirstValues(input.factor1, data.nv, valueEnds), EOL, TAB);
+  const fw::String text2 = fw::ReplaceAll(FirstValues(input.factor2, data.nv, valueEnds), EOL, TAB);
   // Line i is NthField(text1, TAB, i); reading the lines in turn finds each where the last
   // one ended, so a long pasted column is not scanned again from its start for every line.
   ColumnReading column1 { FieldReader(text1, TAB), data.L1, kFactor1Message };
@@ -131,8 +149,8 @@ CalculateOutcome CalculateRequest(const CalculateInput& input, const std::functi
     outcome.writes.push_back({ "pOutFld", std::move(congruence.chiSquare->p) });
   }
   outcome.writes.push_back({ "sOutFld", SalienceStep(data, yield) });
-  outcome.writes.push_back({ "InputFld1", Echo(input.factor1, data.L1, data.nv, EOL, yield) });
-  outcome.writes.push_back({ "InputFld2", Echo(input.factor2, data.L2, data.nv, EOL, yield) });
+  outcome.writes.push_back(Echo("InputFld1", input.factor1, data.L1, data.nv, EOL, yield));
+  outcome.writes.push_back(Echo("InputFld2", input.factor2, data.L2, data.nv, EOL, yield));
   return outcome;
 }
 

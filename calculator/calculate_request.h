@@ -6,7 +6,9 @@
 
 #include "shell/framework/text_functions.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -24,10 +26,12 @@ struct CalculateInput final {
 };
 
 // The new whole text of one field: "rOutFld", "ChiOutFld", "pOutFld", "sOutFld", "InputFld1"
-// or "InputFld2".
+// or "InputFld2". An echo also gives the line of the heading it appends (counted from 0, lines
+// separated by CR), which the window brings into view.
 struct FieldWrite final {
   std::string_view field;
   fw::String text;
+  std::optional<std::int32_t> headingLine {};
 };
 
 struct CalculateOutcome final {

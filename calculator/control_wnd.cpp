@@ -78,8 +78,12 @@ void ControlWnd::CalculateBtn_Action() {
   const calculator::CalculateOutcome outcome = calculator::CalculateRequest(input, fw::RuntimeBackgroundTask);
   for (const auto& message : outcome.messages)
     fw::MsgBox(message);
-  for (const auto& write : outcome.writes)
-    Field(*this, write.field).SetText(write.text);
+  for (const auto& write : outcome.writes) {
+    fw::TextArea& field = Field(*this, write.field);
+    field.SetText(write.text);
+    if (write.headingLine)
+      field.ScrollToLine(*write.headingLine);  // the echo just appended, not the oldest lines
+  }
 }
 
 // The click does what Window > Description does, wherever it falls on the picture.

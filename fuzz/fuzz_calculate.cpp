@@ -2,7 +2,7 @@
 // Nsubjects1, Nsubjects2, sFld, InputFld1 and InputFld2 (the last takes the rest). The request
 // writes only the six fields it owns, each at most once, and nothing when it stops; otherwise
 // it writes rc, s and both echoes, the chi-square and its p together, and each echo begins with
-// its column's own text.
+// its column's own text; rc reads " error" exactly when a loading message was shown.
 
 #include "calculator/calculate_request.h"
 #include "fuzz/fuzz_check.h"
@@ -61,5 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Check((chi == nullptr) == (p == nullptr), "the chi-square and its p are written together");
   fuzz::Check(StartsWith(*echo1, input.factor1) && StartsWith(*echo2, input.factor2),
               "each echo begins with its column's own text");
+  const bool loadingMessage = std::any_of(outcome.messages.begin(), outcome.messages.end(), [](const fw::String& m) {
+    return StartsWith(m, "Please check the accuracy of your Factor ");
+  });
+  fuzz::Check((*rc == " error") == loadingMessage, "rc reads \" error\" exactly when a loading message was shown");
   return 0;
 }

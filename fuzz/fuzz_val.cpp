@@ -1,5 +1,6 @@
 // Val of any bytes is a finite Double; Str of it is the text std::to_chars gives and reads back
-// to the same Double. Where std::from_chars reads the same plain decimal, both give one Double.
+// to the same Double, whole. Where std::from_chars reads the same plain decimal, both give one
+// Double. A text that Val reads whole stays so with a blank after it and not with a letter.
 
 #include "fuzz/fuzz_check.h"
 #include "shell/framework/text_functions.h"
@@ -34,6 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const fw::String str = fw::Str(value);
   fuzz::Check(fw::Val(str) == value, "Str reads back through Val to the same Double");
+  fuzz::Check(fw::ValReadsWhole(str), "Val reads the text of Str whole");
+  if (fw::ValReadsWhole(text)) {
+    const fw::String blankAfter = fw::String(text) + " ";
+    fuzz::Check(fw::ValReadsWhole(blankAfter) && fw::Val(blankAfter) == value,
+                "a blank after a number changes nothing");
+    fuzz::Check(!fw::ValReadsWhole(fw::String(text) + "x"), "a number with a letter after it is not read whole");
+  }
   if (value != 0.0) {
     char buffer[32];
     const std::string_view shortest(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);

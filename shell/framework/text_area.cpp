@@ -1,11 +1,17 @@
 #include "shell/framework/text_area.h"
 
+#include <algorithm>
+#include <string_view>
+
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
 #include "shell/framework/field_edit.h"
+#include "shell/framework/line_wrap.h"
 #include "shell/framework/printing.h"
 #include "shell/framework/qt_colour.h"
 #include "shell/framework/qt_text.h"
@@ -26,21 +32,72 @@ Qt::Alignment FieldAlignment(std::int32_t code) {
   }
 }
 
+// A text of printable ASCII, tabs and CRs: the widget gives it back as it was given.
+bool ReadsBackUnchanged(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return (c >= ' ' && c <= '~') || c == '\t' || c == '\r'; });
+}
+
 }  // namespace
 
 void TextArea::Constructor() {
   m_edit = new FieldEdit(*this);
   Adopt(m_edit);
+  WrapLinesCheaply(*m_edit);
+  // Typing, pasting, undo and new texts all pass here, so the text last read stays true.
+  QObject::connect(m_edit->document(), &QTextDocument::contentsChanged, m_edit, [this] { m_textKnown = false; });
 }
 
 QTextEdit& TextArea::Edit() const { return *m_edit; }
 
-String TextArea::Text() const { return FieldTextFromQt(WithoutJoiners(m_edit->toPlainText())); }
+const String& TextArea::KnownText() const {
+  if (!m_textKnown) {
+    m_text = FieldTextFromQt(WithoutJoiners(m_edit->toPlainText()));
+    m_textKnown = true;
+  }
+  return m_text;
+}
+
+String TextArea::Text() const { return KnownText(); }
 
 void TextArea::SetText(const String& text) {
-  m_edit->setPlainText(FieldTextToQt(text));
-  if (m_edit->isReadOnly())
-    JoinNumbers(*m_edit->document());
+  // A new text that only adds lines to the field's own is appended, so that the document keeps
+  // the lines it has laid out and the cost is that of the new lines alone. A CR LF that would
+  // straddle the two parts reads as one line end only in the whole text.
+  const String& current = KnownText();
+  const std::size_t kept = current.size();
+  const bool extends = !m_styled && !m_edit->isReadOnly() && kept > 0 && text.size() > kept &&
+                       text.compare(0, kept, current) == 0 && !(current.back() == '\r' && text[kept] == '\n');
+  const std::string_view added = std::string_view(text).substr(extends ? kept : 0);
+  if (extends) {
+    // As after a whole new text: no undo history, the caret at the start.
+    QTextDocument& document = *m_edit->document();
+    document.setUndoRedoEnabled(false);
+    QTextCursor end(&document);
+    end.movePosition(QTextCursor::End);
+    end.insertText(FieldTextToQt(String(added)));
+    document.setUndoRedoEnabled(true);
+    m_edit->setTextCursor(QTextCursor(&document));
+  } else {
+    m_edit->setPlainText(FieldTextToQt(text));
+    if (m_edit->isReadOnly())
+      JoinNumbers(*m_edit->document());
+    m_styled = false;
+    m_text.clear();
+  }
+  // The widget's text has changed: it is read again, unless it reads back as it was given.
+  if (ReadsBackUnchanged(added)) {
+    m_text.append(added);
+    m_textKnown = true;
+  }
+}
+
+void TextArea::ScrollToLine(std::int32_t n) {
+  QTextDocument& document = *m_edit->document();
+  QTextBlock line = document.findBlockByNumber(n);
+  if (!line.isValid())
+    line = document.lastBlock();
+  const qreal top = document.documentLayout()->blockBoundingRect(line).top();
+  m_edit->verticalScrollBar()->setValue(qRound(top));
 }
 
 // Numbers are kept whole where nobody edits the text, so that no hidden joiner ever stands in
@@ -87,6 +144,7 @@ void TextArea::SetSelBold(bool bold) {
   QTextCharFormat format;
   format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
   m_edit->textCursor().mergeCharFormat(format);
+  m_styled = true;
 }
 
 StyledTextPrinter TextArea::styledTextPrinter(Graphics& graphics, double width) const {

@@ -28,7 +28,12 @@ public:
   void Constructor() override;
 
   String Text() const;
+  // Replaces the whole text; a text that extends the field's own costs only what it adds.
   void SetText(const String& text);
+
+  // Scrolls the field so that line n of Text (counted from 0) stands at the top of its visible
+  // area, or as near to it as the end of the text allows. The caret stays where it is.
+  void ScrollToLine(std::int32_t n);
 
   // The selection, in characters from the start of the text.
   void SetSelStart(std::int32_t start);
@@ -51,11 +56,17 @@ private:
   void SetReadOnly(bool readOnly);
 
   void UpdatePalette();
+  const String& KnownText() const;
 
   FieldEdit* m_edit { nullptr };
   QColor m_textColour { Qt::black };
   QColor m_backColour { Qt::white };
   bool m_hideSelection { true };
+  bool m_styled { false };  // some characters are bold
+  // The field's text as Text gives it, while m_textKnown: reading a long column from the widget
+  // costs a pass over all of it.
+  mutable String m_text;
+  mutable bool m_textKnown { false };
   std::int32_t m_limitText { 0 };
   std::int32_t m_selStart { 0 };
   std::int32_t m_selLength { 0 };

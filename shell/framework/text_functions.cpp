@@ -170,6 +170,69 @@ std::size_t Find(std::string_view s, std::string_view find, std::size_t from) {
   return find.size() == 1 ? s.find(find[0], from) : s.find(find, from);
 }
 
+// The number at the start of s as Val reads it, and where the reading stops.
+struct NumberText {
+  bool negative { false };
+  std::string_view intDigits;
+  std::string_view fracDigits;
+  std::int64_t exponent { 0 };
+  std::size_t end { 0 };  // the first byte after the number
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Leading blanks, an optional sign, digits with an optional point, an optional exponent;
+// nothing when no digit stands before or after the point.
+std::optional<NumberText> ScanNumber(std::string_view s) {
+  NumberText number;
+  std::size_t i = 0;
+  const std::size_t n = s.size();
+  while (i < n && IsBlank(s[i]))
+    ++i;
+  if (i < n && (s[i] == '+' || s[i] == '-')) {
+    number.negative = s[i] == '-';
+    ++i;
+  }
+  const std::size_t intBegin = i;
+  while (i < n && IsDigit(s[i]))
+    ++i;
+  number.intDigits = s.substr(intBegin, i - intBegin);
+  if (i < n && s[i] == '.') {
+    const std::size_t fracBegin = ++i;
+    while (i < n && IsDigit(s[i]))
+      ++i;
+    number.fracDigits = s.substr(fracBegin, i - fracBegin);
+  }
+  if (number.intDigits.empty() && number.fracDigits.empty())
+    return std::nullopt;
+
+  // The exponent belongs to the number only when at least one digit follows its letter and
+  // sign. Its value is clamped far beyond the range of Double, which keeps every sum in Val
+  // inside Int64 and changes no result.
+  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+    std::size_t j = i + 1;
+    bool expNegative = false;
+    if (j < n && (s[j] == '+' || s[j] == '-')) {
+      expNegative = s[j] == '-';
+      ++j;
+    }
+    if (j < n && IsDigit(s[j])) {
+      constexpr std::int64_t kClamp = 1'000'000'000'000;
+      while (j < n && IsDigit(s[j])) {
+        number.exponent = number.exponent * 10 + (s[j] - '0');
+        if (number.exponent > kClamp)
+          number.exponent = kClamp;
+        ++j;
+      }
+      if (expNegative)
+        number.exponent = -number.exponent;
+      i = j;
+    }
+  }
+  number.end = i;
+  return number;
+}
+
 }  // namespace
 
 std::int32_t Len(std::string_view s) {
@@ -209,52 +272,13 @@ String Chr(std::int32_t n) {
 }
 
 double Val(std::string_view s) {
-  std::size_t i = 0;
-  const std::size_t n = s.size();
-  while (i < n && (s[i] == ' ' || s[i] == '\t'))
-    ++i;
-  bool negative = false;
-  if (i < n && (s[i] == '+' || s[i] == '-')) {
-    negative = s[i] == '-';
-    ++i;
-  }
-  const std::size_t intBegin = i;
-  while (i < n && IsDigit(s[i]))
-    ++i;
-  const std::string_view intDigits = s.substr(intBegin, i - intBegin);
-  std::string_view fracDigits;
-  if (i < n && s[i] == '.') {
-    const std::size_t fracBegin = ++i;
-    while (i < n && IsDigit(s[i]))
-      ++i;
-    fracDigits = s.substr(fracBegin, i - fracBegin);
-  }
-  if (intDigits.empty() && fracDigits.empty())
+  const std::optional<NumberText> scanned = ScanNumber(s);
+  if (!scanned)
     return 0.0;  // no digit: nothing readable
-
-  // The exponent belongs to the number only when at least one digit follows its letter and
-  // sign. Its value is clamped far beyond the range of Double, which keeps every sum below
-  // inside Int64 and changes no result.
-  std::int64_t exponent = 0;
-  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-    std::size_t j = i + 1;
-    bool expNegative = false;
-    if (j < n && (s[j] == '+' || s[j] == '-')) {
-      expNegative = s[j] == '-';
-      ++j;
-    }
-    if (j < n && IsDigit(s[j])) {
-      constexpr std::int64_t kClamp = 1'000'000'000'000;
-      while (j < n && IsDigit(s[j])) {
-        exponent = exponent * 10 + (s[j] - '0');
-        if (exponent > kClamp)
-          exponent = kClamp;
-        ++j;
-      }
-      if (expNegative)
-        exponent = -exponent;
-    }
-  }
+  const bool negative = scanned->negative;
+  const std::string_view intDigits = scanned->intDigits;
+  const std::string_view fracDigits = scanned->fracDigits;
+  const std::int64_t exponent = scanned->exponent;
 
   // The digits of both parts as one sequence, the point standing after intDigits.
   const std::size_t total = intDigits.size() + fracDigits.size();
@@ -305,6 +329,16 @@ double Val(std::string_view s) {
   if (result.ec != std::errc() || !std::isfinite(value))
     return e10 > 0 ? largest : zero;
   return negative ? -value : value;
+}
+
+bool ValReadsWhole(std::string_view s) {
+  const std::optional<NumberText> scanned = ScanNumber(s);
+  if (!scanned)
+    return false;
+  std::size_t i = scanned->end;
+  while (i < s.size() && IsBlank(s[i]))
+    ++i;
+  return i == s.size();
 }
 
 String Str(double d) {

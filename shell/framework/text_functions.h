@@ -33,6 +33,11 @@ String Chr(std::int32_t n);
 // one too small for a Double gives 0 of its sign (the nearest subnormal where there is one).
 double Val(std::string_view s);
 
+// True when s, blanks (spaces and tabs) before and after it set aside, is one number that Val
+// reads to its last character: "+.996", "9.96E-01", " .5 " and "-0" are; "", "1,5", ".5.2",
+// "1e", ".5abc", "n/a" and a number with a line feed after it are not.
+bool ValReadsWhole(std::string_view s);
+
 // The shortest text that reads back (through Val) to the same Double: 0, 1 and -1 give exactly
 // "0", "1" and "-1", 0.996 gives "0.996". Negative zero gives "0". NaN gives "NaN", the
 // infinities "Inf" and "-Inf". The text is that of std::to_chars (shortest form, fixed or

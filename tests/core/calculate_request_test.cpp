@@ -195,7 +195,28 @@ INSTANTIATE_TEST_SUITE_P(
                       { "3", "3", "100", "0", kColumnA, kColumnB },
                       { kSubjects, kSalience },
                       Writes::None },
+        // Several inputs bad at once: the checks run in their order and the first stop ends it.
+        MessageCase {
+            "EverythingBadStopsAtTheVariables", { "1", "3", "3", "0", "", "" }, { kVariables }, Writes::None },
+        MessageCase {
+            "VariablesAndSalienceBad", { "100", "100", "100", "0", kColumnA, kColumnB }, { kVariables }, Writes::None },
+        MessageCase {
+            "SubjectsSalienceAndColumnsBad", { "3", "3", "4", "0", "", "" }, { kSubjects, kSalience }, Writes::None },
+        MessageCase { "SalienceAndColumnsBad", { "3", "100", "100", "1", "", "" }, { kSalience }, Writes::None },
         MessageCase { "SalienceZero", { "3", "100", "100", "0", kColumnA, kColumnB }, { kSalience }, Writes::None },
+        MessageCase {
+            "SalienceAtTheBound", { "3", "100", "100", ".9999", kColumnA, kColumnB }, { kSalience }, Writes::None },
+        MessageCase { "SalienceAtTheNegativeBound",
+                      { "3", "100", "100", "-.9999", kColumnA, kColumnB },
+                      { kSalience },
+                      Writes::None },
+        // The largest Double below .9999 is accepted.
+        MessageCase { "SalienceJustBelowTheBound",
+                      { "3", "100", "100", fw::Str(std::nextafter(0.9999, 0.0)), kColumnA, kColumnB },
+                      {},
+                      Writes::All },
+        MessageCase {
+            "SalienceTypedJustBelowTheBound", { "3", "100", "100", ".9998", kColumnA, kColumnB }, {}, Writes::All },
         MessageCase { "SalienceOne", { "3", "100", "100", "1.0", kColumnA, kColumnB }, { kSalience }, Writes::None },
         MessageCase { "SalienceNegative", { "3", "100", "100", "-.3", kColumnA, kColumnB }, {}, Writes::All },
         MessageCase { "BothColumnsEmpty", { "3", "100", "100", ".30", "", "" }, { kNoData1 }, Writes::None },
@@ -236,6 +257,20 @@ INSTANTIATE_TEST_SUITE_P(
                       { "3", "100", "100", ".30", Column(".5 9 .3"), Column(".5 9 .2") },
                       { kCheck1, kCheck2 },
                       Writes::All },
+        // Columns pasted with a header line: every loading moves down a line, the last is lost.
+        MessageCase { "HeaderLines",
+                      { "5", "100", "100", ".30", "Factor 1\r.996\r.007\r.982\r.449\r-.004",
+                        "F2\r.981\r.015\r.963\r.524\r-.022" },
+                      { kCheck1, kCheck2 },
+                      Writes::All,
+                      " error" },
+        // A decimal comma in column 2 at line 2 comes before a unit after a number in column 1
+        // at line 3.
+        MessageCase { "DecimalCommaThenUnit",
+                      { "3", "4", "100", ".30", Column(".5 .4 .3kg"), Column(".5 0,4 .2") },
+                      { kSubjects, kCheck2, kCheck1 },
+                      Writes::WithoutChi,
+                      " error" },
         MessageCase { "Factor1AllZero",
                       { "3", "100", "100", ".30", Column("0 0 0"), kColumnB },
                       { kZero1 },
@@ -252,6 +287,52 @@ INSTANTIATE_TEST_SUITE_P(
                       Writes::WithoutChi,
                       " error" }),
     [](const testing::TestParamInfo<MessageCase>& info) { return std::string(info.param.name); });
+
+// ---- A loading line is one number read whole ----------------------------------------------
+
+// Line 1 of column 1 as pasted or typed. A bad line draws the column's message once and marks
+// rc " error"; it is stored, and echoed, as Val reads it. A good line gives the results of the
+// value typed plainly.
+struct LoadingLineCase {
+  const char* name;
+  std::string line;
+  bool bad;
+  std::string stored;  // the echo of the value as read
+};
+
+void PrintTo(const LoadingLineCase& c, std::ostream* os) { *os << c.name; }
+
+class LoadingLineTest : public testing::TestWithParam<LoadingLineCase> { };
+
+TEST_P(LoadingLineTest, ABadLineDrawsTheMessageAndIsStoredAsRead) {
+  const LoadingLineCase& c = GetParam();
+  const std::string column = c.line + "\r.4\r.3";
+  const CalculateOutcome outcome = Calculate({ "3", "100", "100", ".30", column, kColumnB });
+  EXPECT_EQ(outcome.messages, c.bad ? std::vector<std::string> { kCheck1 } : std::vector<std::string> {});
+  const CalculateOutcome typedPlainly = Calculate({ "3", "100", "100", ".30", c.stored + "\r.4\r.3", kColumnB });
+  EXPECT_EQ(Written(outcome, "rOutFld"), c.bad ? " error" : Written(typedPlainly, "rOutFld"));
+  EXPECT_EQ(Written(outcome, "sOutFld"), Written(typedPlainly, "sOutFld"));
+  EXPECT_EQ(Written(outcome, "InputFld1"), column + EchoBlock(c.stored + " 0.4 0.3"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LoadingLineTest,
+    testing::Values(
+        LoadingLineCase { "Header", "Factor 1", true, "0" }, LoadingLineCase { "ShortHeader", "F1", true, "0" },
+        LoadingLineCase { "DecimalComma", "0,449", true, "0" },
+        LoadingLineCase { "LettersAfter", ".007abc", true, "0.007" },
+        LoadingLineCase { "NotAvailable", "n/a", true, "0" }, LoadingLineCase { "TwoPoints", ".5.24", true, "0.5" },
+        LoadingLineCase { "TypographicMinus", "\u2212.004", true, "0" },
+        LoadingLineCase { "TwoNumbers", ".5 .6", true, "0.5" },
+        LoadingLineCase { "ExponentWithoutDigits", "1e", true, "1" },
+        LoadingLineCase { "OnlyBlanks", "   ", true, "0" }, LoadingLineCase { "Empty", "", true, "0" },
+        LoadingLineCase { "AboveOne", "1.5", true, "1.5" }, LoadingLineCase { "BelowMinusOne", "-1.01", true, "-1.01" },
+        LoadingLineCase { "Plus", "+.996", false, "0.996" }, LoadingLineCase { "Exponent", "9.96E-01", false, "0.996" },
+        LoadingLineCase { "SmallExponent", "7e-3", false, "0.007" },
+        LoadingLineCase { "BlanksBefore", "  .007", false, "0.007" },
+        LoadingLineCase { "BlanksAfter", ".982  ", false, "0.982" }, LoadingLineCase { "MinusZero", "-0", false, "0" },
+        LoadingLineCase { "One", "1", false, "1" }, LoadingLineCase { "MinusOne", "-1", false, "-1" }),
+    [](const testing::TestParamInfo<LoadingLineCase>& info) { return std::string(info.param.name); });
 
 // ---- Salience entry -----------------------------------------------------------------------
 
@@ -356,12 +437,12 @@ TEST_P(BadInputTest, EchoesTheValuesAsReadAfterTheUnchangedText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, BadInputTest,
-    testing::Values(BadInputCase { "Letters", "abc\r.4x\rx.3", {}, "0 0.4 0" },
-                    BadInputCase { "LoneMinus", "-\r.4\r.3", {}, "0 0.4 0.3" },
+    testing::Values(BadInputCase { "Letters", "abc\r.4x\rx.3", { kCheck1 }, "0 0.4 0" },
+                    BadInputCase { "LoneMinus", "-\r.4\r.3", { kCheck1 }, "0 0.4 0.3" },
                     BadInputCase { "Huge", "1e999\r.4\r.3", { kCheck1 }, "1.7976931348623157e+308 0.4 0.3" },
                     BadInputCase { "EmptyLine", ".5\r\r.3", { kCheck1 }, "0.5 0 0.3" },
                     // A line feed does not end a value; one left before the number stops Val there.
-                    BadInputCase { "LineFeeds", ".5\r\n.4\r\n.3\n", {}, "0.5 0 0" },
+                    BadInputCase { "LineFeeds", ".5\r\n.4\r\n.3\n", { kCheck1 }, "0.5 0 0" },
                     BadInputCase { "Tabs", ".5\t.4\r.3", {}, "0.5 0.4 0.3" }),
     [](const testing::TestParamInfo<BadInputCase>& info) { return std::string(info.param.name); });
 

@@ -13,6 +13,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -225,6 +226,22 @@ TEST(TextFunctions, Val) {
     EXPECT_TRUE(std::isfinite(v)) << c.text;
     EXPECT_EQ(v, c.value) << '"' << c.text << '"';
   }
+}
+
+// Whether Val reads the whole text as one number, blanks before and after set aside.
+TEST(TextFunctions, ValReadsWhole) {
+  const std::pair<std::string, bool> cases[] = {
+    { ".996", true },   { "+.996", true },     { "-.004", true },  { "9.96E-01", true },  { "7e-3", true },
+    { "1e+5", true },   { "-0", true },        { "5.", true },     { "  .007", true },    { ".982  ", true },
+    { "\t.5\t", true }, { " -1 ", true },      { "", false },      { " ", false },        { "\t", false },
+    { ".", false },     { "-", false },        { "+.", false },    { "Factor 1", false }, { "F1", false },
+    { "0,449", false }, { ".007abc", false },  { "n/a", false },   { ".5.24", false },    { "\u2212.004", false },
+    { "1e", false },    { "1e+", false },      { "1e5e6", false }, { "3 4", false },      { "- 5", false },
+    { ".5\n", false },  { "\n.5", false },     { "\r.5", false },  { "5%", false },       { "0x10", false },
+    { "NaN", false },   { "\u00A0.5", false },
+  };
+  for (const auto& [text, whole] : cases)
+    EXPECT_EQ(fw::ValReadsWhole(text), whole) << '"' << text << '"';
 }
 
 TEST(TextFunctions, ValLongIntegers) {

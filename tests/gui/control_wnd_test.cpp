@@ -3,15 +3,19 @@
 
 #include <map>
 #include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include "calculator/control_wnd.h"
@@ -41,11 +45,27 @@ bool Bool(const Entries& e, const char* key) { return std::get<bool>(e.at(key));
 const std::string& Text(const Entries& e, const char* key) { return std::get<std::string>(e.at(key)); }
 QColor Colour(const Entries& e, const char* key) { return fw::ToQColor(std::get<fw::Colour>(e.at(key))); }
 
+// A column of n loadings, one a line.
+std::string Loadings(int n) {
+  std::string column;
+  for (int i = 1; i <= n; ++i)
+    column += (i > 1 ? "\r." : ".") + std::to_string(100 + i * 7 % 800);
+  return column;
+}
+
 class ControlWndTest : public testing::Test {
 protected:
   void TearDown() override { fw::ReleaseImplicitWindows(); }
 
   fw::TextArea& Field(const char* name) { return fw::ControlAs<fw::TextArea>(window, name); }
+
+  // nv variables, 100 subjects in each sample, salience .30.
+  void TypeNumbers(const char* nv) {
+    Field("Nvariables").SetText(nv);
+    Field("Nsubjects1").SetText("100");
+    Field("Nsubjects2").SetText("100");
+    Field("sFld").SetText(".30");
+  }
 
   testing_support::RecordingFeedback feedback;
   class ControlWnd::ControlWnd& window { ControlWnd::ControlWnd() };
@@ -289,6 +309,28 @@ TEST_F(ControlWndTest, PastingPassesNoFilterAndKeepsToTheLimit) {
   EXPECT_EQ(feedback.beeps, 0);
 }
 
+// A megabyte pasted in any shape arrives whole, and a press reads it.
+TEST_F(ControlWndTest, AMegabytePastedInAnyShapeIsInTheColumnAndCalculated) {
+  window.Show();
+  TypeNumbers("99");
+  Field("InputFld2").SetText(Loadings(99));
+  for (const char* unit : { "-.123\r", "-.123\t", "-.123 ", "0123456789" }) {
+    SCOPED_TRACE(unit);
+    std::string pasted;
+    while (pasted.size() < 1'000'000)
+      pasted += unit;
+    Field("InputFld1").SetText("");
+    QApplication::clipboard()->setText(QString::fromStdString(pasted));
+    Field("InputFld1").Edit().paste();
+    EXPECT_EQ(Field("InputFld1").Text(), pasted);
+    feedback.messages.clear();
+    fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button().click();
+    const bool oneValueALine = unit[5] == '\r' || unit[5] == '\t';
+    EXPECT_EQ(feedback.messages.size(), oneValueALine ? 0u : 1u);
+    EXPECT_EQ(Field("InputFld1").Text().substr(0, pasted.size()), pasted);
+  }
+}
+
 TEST_F(ControlWndTest, ClearEmptiesTheTenFieldsInOrderAndFocusesTheVariables) {
   const char* order[] = { "Nvariables", "InputFld1",  "InputFld2",  "rOutFld", "ChiOutFld",
                           "pOutFld",    "Nsubjects1", "Nsubjects2", "sFld",    "sOutFld" };
@@ -328,6 +370,71 @@ TEST_F(ControlWndTest, CalculateReadsTheFieldsShowsTheMessagesAndWritesTheResult
   EXPECT_EQ(Field("rOutFld").Text(), "+ .9985");
   EXPECT_EQ(Field("InputFld2").Text(),
             ".981\r.015\r.963\r.524\r-.022\r\rData as read\r0.981\r0.015\r0.963\r0.524\r-0.022\r");
+}
+
+// Where the field shows line n of its text, in its viewport's coordinates.
+QRectF Shown(const fw::TextArea& field, int n) {
+  const QTextEdit& edit = field.Edit();
+  const QTextBlock line = edit.document()->findBlockByNumber(n);
+  return edit.document()->documentLayout()->blockBoundingRect(line).translated(-edit.horizontalScrollBar()->value(),
+                                                                               -edit.verticalScrollBar()->value());
+}
+
+// The line of the last "Data as read" in the field's text.
+int LastHeadingLine(const fw::TextArea& field) {
+  const std::string text = field.Text();
+  const std::size_t heading = text.rfind("\rData as read\r");
+  return static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(heading) + 1, '\r'));
+}
+
+TEST_F(ControlWndTest, AfterEachPressTheColumnsShowTheEchoJustAppendedNearTheirTop) {
+  window.Show();
+  TypeNumbers("40");
+  Field("InputFld1").SetText(Loadings(40));
+  Field("InputFld2").SetText(Loadings(40));
+  auto& calculate = fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button();
+  for (int press = 1; press <= 2; ++press) {
+    calculate.click();
+    QApplication::processEvents();
+    for (const char* name : { "InputFld1", "InputFld2" }) {
+      const fw::TextArea& field = Field(name);
+      const int heading = LastHeadingLine(field);
+      EXPECT_EQ(heading, 41 + (press - 1) * 43) << name;  // 40 lines and an empty one; 43 more a press
+      const QRectF shown = Shown(field, heading);
+      const QRect visible = field.Edit().viewport()->rect();
+      EXPECT_TRUE(visible.contains(shown.toAlignedRect())) << name << " press " << press;
+      EXPECT_LT(shown.top(), visible.height() / 4) << name << " press " << press;
+    }
+  }
+  EXPECT_TRUE(feedback.messages.empty());
+
+  // A stopped request leaves the view where the user put it.
+  Field("InputFld1").Edit().verticalScrollBar()->setValue(100);
+  Field("Nvariables").SetText("1");
+  calculate.click();
+  QApplication::processEvents();
+  EXPECT_EQ(feedback.messages, std::vector<std::string> { "Variables must range from 2-99" });
+  EXPECT_EQ(Field("InputFld1").Edit().verticalScrollBar()->value(), 100);
+}
+
+TEST_F(ControlWndTest, EveryMessageOfARequestComesBeforeItsFirstWrite) {
+  TypeNumbers("3");
+  Field("Nsubjects1").SetText("4");
+  Field("InputFld1").SetText("F1\r0\r0");
+  Field("InputFld2").SetText("0,5\r.4\r.2");
+  std::vector<std::size_t> messagesAtWrites;
+  for (const char* name : { "rOutFld", "ChiOutFld", "pOutFld", "sOutFld", "InputFld1", "InputFld2" })
+    QObject::connect(&Field(name).Edit(), &QTextEdit::textChanged,
+                     [&] { messagesAtWrites.push_back(feedback.messages.size()); });
+  fw::ControlAs<fw::PushButton>(window, "CalculateBtn").Button().click();
+  EXPECT_EQ(feedback.messages,
+            (std::vector<std::string> {
+                "Number of subjects must be greater than 4. Chi-Square significance test will not be calculated.",
+                "Please check the accuracy of your Factor 1 data", "Please check the accuracy of your Factor 2 data",
+                "Factor 1 loadings are all zero. Please verify data." }));
+  ASSERT_FALSE(messagesAtWrites.empty());
+  EXPECT_EQ(messagesAtWrites.front(), feedback.messages.size());
+  EXPECT_EQ(Field("rOutFld").Text(), " error");
 }
 
 }  // namespace

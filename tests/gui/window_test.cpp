@@ -15,8 +15,10 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "shell/framework/line_wrap.h"
 #include "shell/framework/property_set.h"
 #include "shell/framework/push_button.h"
+#include "shell/framework/qt_text.h"
 #include "shell/framework/runtime.h"
 #include "shell/framework/text_area.h"
 #include "shell/framework/window.h"
@@ -156,6 +158,94 @@ TEST_F(WindowTest, AReadOnlyFieldKeepsNumbersThatBeginWithTheirPointWhole) {
   EXPECT_FALSE(field.Edit().toPlainText().contains(QChar(0x2060)));
   EXPECT_FALSE(document.isUndoAvailable());  // nothing to undo but what the user does
   EXPECT_EQ(field.Text(), text);
+}
+
+// A new text that extends the field's own is added at its end, and the field is then as after
+// any new text: the same text, no undo history, the caret at the start.
+TEST_F(WindowTest, ANewTextThatExtendsTheFieldsOwnIsAddedAtItsEnd) {
+  auto& field = fw::ControlAs<fw::TextArea>(Sample(), "Field");
+  QTextEdit& edit = field.Edit();
+  struct Change {
+    int from, removed, added;
+  };
+  std::vector<Change> changes;
+  QObject::connect(edit.document(), &QTextDocument::contentsChange, [&](int from, int removed, int added) {
+    changes.push_back({ from, removed, added });
+  });
+  const struct {
+    std::string first, second;
+    bool appended;
+  } cases[] = {
+    { ".5\r.25", ".5\r.25\r\rData as read\r0.5\r0.25\r", true },
+    { "a\r", "a\r\rb", true },
+    { "a", "a\n\u00A0b\u2028c\td", true },  // LF, no-break space, line separator, tab
+    { "a\r", "a\r\nb", false },             // the CR LF is one line end in the whole text
+    { "ab", "abc", true },
+    { "ab", "a", false },
+    { "ab", "ab", false },
+    { "", "ab", false },
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first + " then " + c.second);
+    field.SetText(c.second);
+    const std::string whole = field.Text();
+    const QString wholePlain = edit.toPlainText();
+    field.SetText(c.first);
+    QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier);
+    changes.clear();
+    field.SetText(c.second);
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(changes.front().removed == 0 && changes.front().from > 0, c.appended);
+    EXPECT_EQ(field.Text(), whole);
+    EXPECT_EQ(edit.toPlainText(), wholePlain);
+    EXPECT_EQ(field.Text(), fw::FieldTextFromQt(edit.toPlainText()));
+    EXPECT_FALSE(edit.document()->isUndoAvailable());
+    EXPECT_EQ(edit.textCursor().position(), 0);
+  }
+
+  // The text typed into the field is the one a new text extends.
+  field.SetText("a");
+  edit.setFocus();
+  QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClicks(&edit, "b");
+  EXPECT_EQ(field.Text(), "ab");
+  field.SetText("ab\rc");
+  EXPECT_EQ(field.Text(), "ab\rc");
+
+  // A field with bold characters takes every new text whole.
+  field.SetSelStart(0);
+  field.SetSelLength(2);
+  field.SetSelBold(true);
+  changes.clear();
+  field.SetText("ab\rcd");
+  EXPECT_EQ(field.Text(), "ab\rcd");
+  ASSERT_FALSE(changes.empty());
+  EXPECT_EQ(changes.front().from, 0);
+  EXPECT_GT(changes.front().removed, 0);
+}
+
+// A field breaks its lines anywhere once it holds a run of more characters with no blank or tab
+// than a word has, and at word boundaries again after a whole new text without one.
+TEST_F(WindowTest, ALongRunWithNoBlankBreaksTheLinesAnywhere) {
+  auto& field = fw::ControlAs<fw::TextArea>(Sample(), "Field");
+  QTextEdit& edit = field.Edit();
+  const std::string word(fw::kLongestWord, '7');
+  field.SetText(word + " " + word + "\t" + word);
+  EXPECT_EQ(edit.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+  // Typed and pasted characters that make one run with those before them.
+  field.SetText("-.5\r.4");
+  edit.setFocus();
+  QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier);
+  QApplication::clipboard()->setText(QString::fromStdString(word));
+  edit.paste();
+  EXPECT_EQ(edit.wordWrapMode(), QTextOption::WrapAnywhere);
+  EXPECT_EQ(field.Text(), "-.5\r.4" + word);
+
+  field.SetText(field.Text() + "\r\rData as read\r0.4\r");
+  EXPECT_EQ(edit.wordWrapMode(), QTextOption::WrapAnywhere);
+  field.SetText(".5\r.4");
+  EXPECT_EQ(edit.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 TEST_F(WindowTest, MessagesArriveInOrderThroughTheFeedback) {
