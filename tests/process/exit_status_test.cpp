@@ -5,8 +5,8 @@
 #include <string>
 
 #include <gtest/gtest.h>
-#include <QProcess>
-#include <QProcessEnvironment>
+
+#include "tests/process/run_under_test.h"
 
 namespace {
 
@@ -31,18 +31,13 @@ class ExitStatusTest : public testing::TestWithParam<Ending> { };
 
 TEST_P(ExitStatusTest, TheProcessEndsWithItsStatusAfterShutDown) {
   const Ending& ending = GetParam();
-  QProcess program;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM", "offscreen");
-  environment.insert("QUILLON_TEST_ACTION", ending.action);
-  program.setProcessEnvironment(environment);
-  program.start(QStringLiteral(QUILLON_UNDER_TEST), {});
-  ASSERT_TRUE(program.waitForFinished(60000)) << "the program did not end";
-  const QString errors = QString::fromUtf8(program.readAllStandardError());
+  const auto run = testing_support::RunUnderTest(QStringLiteral(QUILLON_UNDER_TEST), ending.action);
+  ASSERT_TRUE(run.finished) << "the program did not end";
+  const QString& errors = run.errors;
   SCOPED_TRACE(errors.toStdString());
 
-  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(program.exitCode(), ending.status);
+  EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
+  EXPECT_EQ(run.exitCode, ending.status);
   EXPECT_TRUE(errors.contains("shut-down: 0 windows, menu bar released, file types released"));
   EXPECT_EQ(errors.contains("main window shown"), ending.mainWindowShown);
   if (*ending.reported != 0) {

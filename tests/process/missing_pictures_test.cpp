@@ -10,9 +10,9 @@
 #include <string>
 
 #include <gtest/gtest.h>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
+
+#include "tests/process/run_under_test.h"
 
 namespace {
 
@@ -57,18 +57,14 @@ TEST_P(MissingPictureTest, TheMainWindowComesUpWithoutAMessageAndClosesWithStatu
     fs::create_directory(spoilt);
   }
 
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM", "offscreen");
-  environment.insert("QUILLON_TEST_ACTION", "close-main");  // closes the main window once it is up
-  process.setProcessEnvironment(environment);
-  process.start(QString::fromStdString(program.string()), {});
-  ASSERT_TRUE(process.waitForFinished(60000)) << "the program did not end";
-  const QString errors = QString::fromUtf8(process.readAllStandardError());
+  // The test build closes the main window once it is up.
+  const auto run = testing_support::RunUnderTest(QString::fromStdString(program.string()), "close-main");
+  ASSERT_TRUE(run.finished) << "the program did not end";
+  const QString& errors = run.errors;
   SCOPED_TRACE(errors.toStdString());
 
-  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
+  EXPECT_EQ(run.exitCode, 0);
   EXPECT_FALSE(errors.contains("message: ")) << "a message box";
 }
 
