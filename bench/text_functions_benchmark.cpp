@@ -23,7 +23,7 @@ void BM_ValOfLoadings(benchmark::State& state) {
 }
 BENCHMARK(BM_ValOfLoadings);
 
-// A number that needs all seventeen digits, beyond the fast path.
+// A number that needs all seventeen digits.
 void BM_ValOfALongNumber(benchmark::State& state) {
   const std::string text = "0.30000000000000004";
   for (auto _ : state) {

@@ -1,14 +1,11 @@
 #include "shell/framework/text_functions.h"
 
-#include <array>
-#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <optional>
 #include <system_error>
-#include <utility>
 
 namespace fw {
 
@@ -57,112 +54,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Doubles has at most 767 significant digits, so the first 800 digits and one non-zero
 // "sticky" digit standing for any non-zero digits after them round as the whole string does.
 constexpr std::size_t kMaxSignificantDigits = 800;
-
-// The powers of ten that are exact Doubles: 10^0 to 10^22.
-constexpr std::array<double, 23> kExactPowersOfTen {
-  1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
-constexpr std::uint64_t kExactIntegerLimit = std::uint64_t { 1 } << 53;  // every integer up to it is a Double
-
-// The digits of intDigits and fracDigits as one integer m and the power of ten e that makes
-// them the number m x 10^e. When m is an exact Double and e is within the exact powers, the
-// one division or multiplication below is correctly rounded, the same Double as the long way
-// through from_chars. Nothing when the number is outside that range.
-std::optional<double> ShortDecimal(std::string_view intDigits, std::string_view fracDigits, std::int64_t exponent) {
-  std::uint64_t m = 0;
-  for (const std::string_view part : { intDigits, fracDigits }) {
-    for (const char c : part) {
-      m = m * 10 + static_cast<std::uint64_t>(c - '0');
-      if (m > kExactIntegerLimit)
-        return std::nullopt;
-    }
-  }
-  const std::int64_t e = exponent - static_cast<std::int64_t>(fracDigits.size());
-  constexpr std::int64_t kLargest = static_cast<std::int64_t>(kExactPowersOfTen.size()) - 1;
-  if (e < -kLargest || e > kLargest)
-    return std::nullopt;
-  const double mantissa = static_cast<double>(m);
-  return e < 0 ? mantissa / kExactPowersOfTen[static_cast<std::size_t>(-e)]
-               : mantissa * kExactPowersOfTen[static_cast<std::size_t>(e)];
-}
-
-// 10^0 to 10^14 as integers.
-constexpr std::array<std::uint64_t, 15> kIntegerPowersOfTen = [] {
-  std::array<std::uint64_t, 15> powers {};
-  std::uint64_t power = 1;
-  for (std::uint64_t& p : powers) {
-    p = power;
-    power *= 10;
-  }
-  return powers;
-}();
-
-// The text of the Double ±magnitude when it is the one nearest to a decimal of at most 15
-// significant digits between 10^-7 and 10^15, as loadings and the other numbers people type
-// are; nothing for any other Double. Two decimals of at most 15 significant digits never round
-// to the same Double, so that decimal is the shortest text that reads back to d: the digits
-// std::to_chars gives. They are laid out by its rule too, fixed notation unless scientific is
-// shorter.
-std::optional<String> ShortDecimalText(double magnitude, bool negative) {
-  if (!(magnitude >= 1e-7 && magnitude < 1e15))
-    return std::nullopt;
-  // The decimal k x 10^-places with the fewest places: k is the integer nearest to the scaled
-  // value (adding 0.5 to a Double below 10^15 is exact), and the one correctly rounded
-  // division checks that k x 10^-places reads back as the magnitude.
-  std::uint64_t k = 0;
-  int places = 0;
-  for (;; ++places) {
-    if (places == static_cast<int>(kExactPowersOfTen.size()))
-      return std::nullopt;
-    const double power = kExactPowersOfTen[static_cast<std::size_t>(places)];
-    const double scaled = magnitude * power;
-    if (scaled >= 1e15)
-      return std::nullopt;
-    k = static_cast<std::uint64_t>(scaled + 0.5);
-    if (static_cast<double>(k) / power == magnitude)
-      break;
-  }
-  int trailingZeros = 0;  // only with no places: with a place fewer, k / 10 would have done
-  while (k % 10 == 0) {
-    k /= 10;
-    ++trailingZeros;
-  }
-  int n = 1;  // significant digits: k is now below 10^15, so at most 15
-  while (n < 15 && k >= kIntegerPowersOfTen[static_cast<std::size_t>(n)])
-    ++n;
-  const int E = n - 1 + trailingZeros - places;          // the leading digit stands for 10^E
-  const int scientificLength = n + (n > 1 ? 1 : 0) + 4;  // "d.ddde-07": E has two digits here
-  const int fixedLength = E < 0 ? n + 1 - E : (n > E + 1 ? n + 1 : E + 1);
-
-  // Laid out in place: zeros first (those of "0.00ddd" and "ddd000" stay), then the point and
-  // the digits, last digit first, skipping the point.
-  const bool scientific = fixedLength > scientificLength;
-  const int length = scientific ? scientificLength : fixedLength;
-  const int lead = !scientific && E < 0 ? 1 - E : 0;                     // "0." and the zeros before the digits
-  const int point = scientific ? 1 : (E >= 0 && n > E + 1 ? E + 1 : n);  // before digit `point`
-  String text(static_cast<std::size_t>(length + (negative ? 1 : 0)), '0');
-  char* const out = text.data() + (negative ? 1 : 0);
-  if (negative)
-    text[0] = '-';
-  if (lead > 0)
-    out[1] = '.';
-  if (point < n)
-    out[point] = '.';
-  for (int i = n - 1; i >= 0; --i) {
-    out[lead + i + (i >= point ? 1 : 0)] = static_cast<char>('0' + k % 10);
-    k /= 10;
-  }
-  if (scientific) {
-    const int a = E < 0 ? -E : E;
-    char* const exponent = out + length - 4;
-    exponent[0] = 'e';
-    exponent[1] = E < 0 ? '-' : '+';
-    exponent[2] = static_cast<char>('0' + a / 10);
-    exponent[3] = static_cast<char>('0' + a % 10);
-  }
-  return text;
-}
 
 // Where find (not empty) next occurs in s from `from` on. A one-byte find is looked for as a
 // byte, which spares a comparison call at every hit of a separator or line end.
@@ -290,8 +181,6 @@ double Val(std::string_view s) {
     ++first;
   if (first == total)
     return negative ? -0.0 : 0.0;
-  if (const auto value = ShortDecimal(intDigits, fracDigits, exponent))
-    return negative ? -*value : *value;
 
   // The number is d.ddd... x 10^e10 with d the first non-zero digit.
   const std::int64_t e10 =
@@ -306,7 +195,6 @@ double Val(std::string_view s) {
   std::string text;
   const std::size_t significant = total - first;
   const std::size_t kept = significant < kMaxSignificantDigits ? significant : kMaxSignificantDigits;
-  text.reserve(kept + 16);
   text += digitAt(first);
   text += '.';
   for (std::size_t k = first + 1; k < first + kept; ++k)
@@ -324,9 +212,7 @@ double Val(std::string_view s) {
 
   double value = 0.0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec == std::errc::result_out_of_range)
-    return e10 > 0 ? largest : zero;
-  if (result.ec != std::errc() || !std::isfinite(value))
+  if (result.ec != std::errc() || !std::isfinite(value))  // out of range: saturate or vanish
     return e10 > 0 ? largest : zero;
   return negative ? -value : value;
 }
@@ -348,8 +234,6 @@ String Str(double d) {
     return d > 0 ? "Inf" : "-Inf";
   if (d == 0.0)
     return "0";
-  if (auto text = ShortDecimalText(std::fabs(d), d < 0))
-    return std::move(*text);
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, d);
   return String(buffer, result.ptr);
