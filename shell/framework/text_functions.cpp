@@ -1,11 +1,13 @@
 #include "shell/framework/text_functions.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace fw {
 
@@ -192,6 +194,8 @@ double Val(std::string_view s) {
   if (e10 < -400)
     return zero;
 
+  // The number as std::from_chars reads it, "d.ddd...e<e10>": one form whatever the sign, the
+  // leading zeros and the length of the text were.
   std::string text;
   const std::size_t significant = total - first;
   const std::size_t kept = significant < kMaxSignificantDigits ? significant : kMaxSignificantDigits;
@@ -239,74 +243,103 @@ String Str(double d) {
   return String(buffer, result.ptr);
 }
 
-String Format(double d, std::string_view mask) {
-  if (std::isnan(d))
-    return "NaN";
-  if (std::isinf(d))
-    return d > 0 ? "Inf" : "-Inf";
+namespace {
 
-  const auto isPlaceholder = [](char c) { return c == '#' || c == '0'; };
-  const std::size_t point = mask.find('.');
-  const std::string_view intMask = mask.substr(0, point);
-  const std::string_view fracMask = point == std::string_view::npos ? std::string_view() : mask.substr(point + 1);
+bool IsPlaceholder(char c) { return c == '#' || c == '0'; }
 
+// What Format takes from its mask: the parts before and after its first '.', and where the
+// placeholders stand in them.
+struct FormatMask {
+  std::string_view intPart;      // before the point, or the whole mask
+  std::string_view fracPart;     // after the point
+  bool hasPoint { false };
   std::string fracPlaceholders;  // the placeholders of the fraction, in order
-  for (char c : fracMask)
-    if (isPlaceholder(c))
-      fracPlaceholders += c;
-  const std::size_t places = fracPlaceholders.size();
-  std::size_t intPlaceholders = 0;
-  std::size_t firstIntZero = std::string_view::npos;  // index among the integer placeholders
-  for (char c : intMask) {
-    if (!isPlaceholder(c))
+  std::size_t intPlaceholders { 0 };
+  std::size_t firstIntZero { std::string_view::npos };  // index among the integer placeholders
+  bool hasSignCharacter { false };                      // a '+' or '-' places the sign
+};
+
+FormatMask ReadMask(std::string_view mask) {
+  FormatMask m;
+  const std::size_t point = mask.find('.');
+  m.hasPoint = point != std::string_view::npos;
+  m.intPart = mask.substr(0, point);
+  m.fracPart = m.hasPoint ? mask.substr(point + 1) : std::string_view();
+  for (char c : m.fracPart)
+    if (IsPlaceholder(c))
+      m.fracPlaceholders += c;
+  for (char c : m.intPart) {
+    if (!IsPlaceholder(c))
       continue;
-    if (c == '0' && firstIntZero == std::string_view::npos)
-      firstIntZero = intPlaceholders;
-    ++intPlaceholders;
+    if (c == '0' && m.firstIntZero == std::string_view::npos)
+      m.firstIntZero = m.intPlaceholders;
+    ++m.intPlaceholders;
   }
-  bool hasSignChar = false;
   for (char c : mask)
     if (c == '+' || c == '-')
-      hasSignChar = true;
+      m.hasSignCharacter = true;
+  return m;
+}
 
-  // |d| correctly rounded to the mask's places ("I" or "I.F", F of exactly `places` digits).
-  String rounded(DBL_MAX_10_EXP + places + 16, '\0');
-  const auto conv = std::to_chars(rounded.data(), rounded.data() + rounded.size(), std::fabs(d),
-                                  std::chars_format::fixed, static_cast<int>(places));
-  rounded.resize(static_cast<std::size_t>(conv.ptr - rounded.data()));
-  const std::size_t dot = rounded.find('.');
-  std::string_view intDigits = std::string_view(rounded).substr(0, dot);
-  const std::string_view fracDigits =
-      dot == String::npos ? std::string_view() : std::string_view(rounded).substr(dot + 1);
-  while (!intDigits.empty() && intDigits.front() == '0')
-    intDigits.remove_prefix(1);
+// A magnitude correctly rounded to a number of places: its integer digits without leading
+// zeros, then exactly `places` fraction digits.
+struct RoundedDigits {
+  String digits;
+  std::size_t intSize { 0 };
 
-  bool fracNonZero = false;
-  for (char c : fracDigits)
-    if (c != '0')
-      fracNonZero = true;
-  const bool negative = d < 0 && (!intDigits.empty() || fracNonZero);
+  std::string_view Int() const { return std::string_view(digits).substr(0, intSize); }
+  std::string_view Frac() const { return std::string_view(digits).substr(intSize); }
+  bool IsZero() const { return digits.find_first_not_of('0') == String::npos; }
+};
 
-  // Fraction positions 0..lastFrac show; the rest are trailing zeros under '#'.
-  std::ptrdiff_t lastFrac = -1;
-  for (std::size_t k = 0; k < places; ++k)
-    if (fracPlaceholders[k] == '0' || fracDigits[k] != '0')
-      lastFrac = static_cast<std::ptrdiff_t>(k);
+RoundedDigits RoundToPlaces(double magnitude, std::size_t places) {
+  String text(DBL_MAX_10_EXP + places + 16, '\0');
+  const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::fixed,
+                                     static_cast<int>(places));
+  text.resize(static_cast<std::size_t>(written.ptr - text.data()));  // "I" or "I.F"
+  const std::size_t dot = std::min(text.find('.'), text.size());
+  if (dot < text.size())
+    text.erase(dot, 1);
+  std::size_t zeros = 0;
+  while (zeros < dot && text[zeros] == '0')
+    ++zeros;
+  text.erase(0, zeros);
+  return { std::move(text), dot - zeros };
+}
 
-  // Integer positions, counted from the right, below intWidth show.
-  std::size_t intWidth = intDigits.size();
-  if (firstIntZero != std::string_view::npos && intPlaceholders - firstIntZero > intWidth)
-    intWidth = intPlaceholders - firstIntZero;
-  if (intWidth == 0 && lastFrac < 0) {
-    intDigits = "0";  // no digit at all would show: one "0"
-    intWidth = 1;
+// The digits that show: the fraction's up to lastFrac (the rest are trailing zeros under '#'),
+// the integer positions counted from the right below intWidth, and the integer digits beyond
+// the mask's placeholders (`extra`), which come in front of the first placeholder.
+struct ShownDigits {
+  std::string_view intDigits;
+  std::string_view fracDigits;
+  std::ptrdiff_t lastFrac { -1 };
+  std::size_t intWidth { 0 };
+  std::size_t extra { 0 };
+};
+
+ShownDigits ChooseShownDigits(const FormatMask& m, const RoundedDigits& rounded) {
+  ShownDigits shown { rounded.Int(), rounded.Frac() };
+  for (std::size_t k = 0; k < m.fracPlaceholders.size(); ++k)
+    if (m.fracPlaceholders[k] == '0' || shown.fracDigits[k] != '0')
+      shown.lastFrac = static_cast<std::ptrdiff_t>(k);
+  shown.intWidth = shown.intDigits.size();
+  if (m.firstIntZero != std::string_view::npos && m.intPlaceholders - m.firstIntZero > shown.intWidth)
+    shown.intWidth = m.intPlaceholders - m.firstIntZero;
+  if (shown.intWidth == 0 && shown.lastFrac < 0) {
+    shown.intDigits = "0";  // no digit at all would show: one "0"
+    shown.intWidth = 1;
   }
-  // Integer digits beyond the mask's placeholders come in front of the first placeholder (or
-  // before the point, or at the end of a mask that has neither).
-  const std::size_t extra = intDigits.size() > intPlaceholders ? intDigits.size() - intPlaceholders : 0;
+  if (shown.intDigits.size() > m.intPlaceholders)
+    shown.extra = shown.intDigits.size() - m.intPlaceholders;
+  return shown;
+}
 
+// The mask's characters in order with the shown digits in its placeholders. Without a '+' or
+// '-' in the mask, a minus goes right before the first digit or point.
+String LayOut(const FormatMask& m, const ShownDigits& shown, bool negative) {
   String out;
-  out.reserve(mask.size() + intDigits.size() + 8);
+  out.reserve(m.intPart.size() + m.fracPart.size() + shown.intDigits.size() + 8);
   std::size_t numberStart = String::npos;  // where the first digit or point went
   const auto markNumber = [&] {
     if (numberStart == String::npos)
@@ -317,12 +350,11 @@ String Format(double d, std::string_view mask) {
     if (extraDone)
       return;
     extraDone = true;
-    if (extra == 0)
+    if (shown.extra == 0)
       return;
     markNumber();
-    out.append(intDigits.substr(0, extra));
+    out.append(shown.intDigits.substr(0, shown.extra));
   };
-
   // A mask character that is no placeholder: "+" puts the sign, "-" a minus when negative, any
   // other stands as it is.
   const auto putMaskCharacter = [&](char c) {
@@ -335,39 +367,52 @@ String Format(double d, std::string_view mask) {
   };
 
   std::size_t intIndex = 0;  // placeholders of the integer part seen so far
-  for (char c : intMask) {
-    if (!isPlaceholder(c)) {
+  for (char c : m.intPart) {
+    if (!IsPlaceholder(c)) {
       putMaskCharacter(c);
       continue;
     }
     putExtra();
-    const std::size_t fromRight = intPlaceholders - 1 - intIndex;
+    const std::size_t fromRight = m.intPlaceholders - 1 - intIndex;
     ++intIndex;
-    if (fromRight < intWidth) {
+    if (fromRight < shown.intWidth) {
       markNumber();
-      out += fromRight < intDigits.size() ? intDigits[intDigits.size() - 1 - fromRight] : '0';
+      out += fromRight < shown.intDigits.size() ? shown.intDigits[shown.intDigits.size() - 1 - fromRight] : '0';
     }
   }
   putExtra();
-  if (point != std::string_view::npos) {
-    if (lastFrac >= 0) {
+  if (m.hasPoint) {
+    if (shown.lastFrac >= 0) {
       markNumber();
       out += '.';
     }
     std::size_t fracIndex = 0;
-    for (char c : fracMask) {
-      if (!isPlaceholder(c)) {
+    for (char c : m.fracPart) {
+      if (!IsPlaceholder(c)) {
         putMaskCharacter(c);
         continue;
       }
-      if (static_cast<std::ptrdiff_t>(fracIndex) <= lastFrac)
-        out += fracDigits[fracIndex];
+      if (static_cast<std::ptrdiff_t>(fracIndex) <= shown.lastFrac)
+        out += shown.fracDigits[fracIndex];
       ++fracIndex;
     }
   }
-  if (negative && !hasSignChar)
+  if (negative && !m.hasSignCharacter)
     out.insert(numberStart == String::npos ? 0 : numberStart, 1, '-');
   return out;
+}
+
+}  // namespace
+
+String Format(double d, std::string_view mask) {
+  if (std::isnan(d))
+    return "NaN";
+  if (std::isinf(d))
+    return d > 0 ? "Inf" : "-Inf";
+  const FormatMask m = ReadMask(mask);
+  const RoundedDigits rounded = RoundToPlaces(std::fabs(d), m.fracPlaceholders.size());
+  const bool negative = d < 0 && !rounded.IsZero();  // a value that rounds to zero shows no minus
+  return LayOut(m, ChooseShownDigits(m, rounded), negative);
 }
 
 String NthField(std::string_view s, std::string_view sep, std::int32_t n) {
