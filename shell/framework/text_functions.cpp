@@ -196,26 +196,25 @@ double Val(std::string_view s) {
 
   // The number as std::from_chars reads it, "d.ddd...e<e10>": one form whatever the sign, the
   // leading zeros and the length of the text were.
-  std::string text;
+  char text[kMaxSignificantDigits + 32];  // the digits, a point, a sticky digit and "e<e10>"
+  char* out = text;
   const std::size_t significant = total - first;
   const std::size_t kept = significant < kMaxSignificantDigits ? significant : kMaxSignificantDigits;
-  text += digitAt(first);
-  text += '.';
+  *out++ = digitAt(first);
+  *out++ = '.';
   for (std::size_t k = first + 1; k < first + kept; ++k)
-    text += digitAt(k);
+    *out++ = digitAt(k);
   for (std::size_t k = first + kept; k < total; ++k) {
     if (digitAt(k) != '0') {
-      text += '1';
+      *out++ = '1';
       break;
     }
   }
-  text += 'e';
-  char exponentText[24];
-  const auto written = std::to_chars(exponentText, exponentText + sizeof exponentText, e10);
-  text.append(exponentText, written.ptr);
+  *out++ = 'e';
+  out = std::to_chars(out, text + sizeof text, e10).ptr;
 
   double value = 0.0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto result = std::from_chars(text, out, value);
   if (result.ec != std::errc() || !std::isfinite(value))  // out of range: saturate or vanish
     return e10 > 0 ? largest : zero;
   return negative ? -value : value;
