@@ -3,7 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -21,7 +23,7 @@ void BM_ValOfLoadings(benchmark::State& state) {
 }
 BENCHMARK(BM_ValOfLoadings);
 
-// A number that needs all seventeen digits, beyond the fast path.
+// A number that needs all seventeen digits.
 void BM_ValOfALongNumber(benchmark::State& state) {
   const std::string text = "0.30000000000000004";
   for (auto _ : state) {
@@ -49,5 +51,31 @@ void BM_StrOfALongNumber(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StrOfALongNumber);
+
+// The results as a request lays them out: a salient similarity by "0.000", a congruence by
+// "+ #.####" and a chi-square by "#####.###".
+struct MaskedResult {
+  double value;
+  std::string_view mask;
+};
+constexpr std::array<MaskedResult, 6> kResults { {
+    { 0.41666666666666669, "0.000" },
+    { -0.0625, "0.000" },
+    { 0.99851234567, "+ #.####" },
+    { -0.31415926535, "+ #.####" },
+    { 29.834567891, "#####.###" },
+    { 1234.5, "#####.###" },
+} };
+
+void BM_FormatOfResults(benchmark::State& state) {
+  for (auto _ : state) {
+    for (const MaskedResult& result : kResults) {
+      fw::String text = fw::Format(result.value, result.mask);
+      benchmark::DoNotOptimize(text);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kResults.size()));
+}
+BENCHMARK(BM_FormatOfResults);
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "shell/framework/text_functions.h"
 
-#include <array>
-#include <bit>
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -57,112 +56,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Doubles has at most 767 significant digits, so the first 800 digits and one non-zero
 // "sticky" digit standing for any non-zero digits after them round as the whole string does.
 constexpr std::size_t kMaxSignificantDigits = 800;
-
-// The powers of ten that are exact Doubles: 10^0 to 10^22.
-constexpr std::array<double, 23> kExactPowersOfTen {
-  1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
-constexpr std::uint64_t kExactIntegerLimit = std::uint64_t { 1 } << 53;  // every integer up to it is a Double
-
-// The digits of intDigits and fracDigits as one integer m and the power of ten e that makes
-// them the number m x 10^e. When m is an exact Double and e is within the exact powers, the
-// one division or multiplication below is correctly rounded, the same Double as the long way
-// through from_chars. Nothing when the number is outside that range.
-std::optional<double> ShortDecimal(std::string_view intDigits, std::string_view fracDigits, std::int64_t exponent) {
-  std::uint64_t m = 0;
-  for (const std::string_view part : { intDigits, fracDigits }) {
-    for (const char c : part) {
-      m = m * 10 + static_cast<std::uint64_t>(c - '0');
-      if (m > kExactIntegerLimit)
-        return std::nullopt;
-    }
-  }
-  const std::int64_t e = exponent - static_cast<std::int64_t>(fracDigits.size());
-  constexpr std::int64_t kLargest = static_cast<std::int64_t>(kExactPowersOfTen.size()) - 1;
-  if (e < -kLargest || e > kLargest)
-    return std::nullopt;
-  const double mantissa = static_cast<double>(m);
-  return e < 0 ? mantissa / kExactPowersOfTen[static_cast<std::size_t>(-e)]
-               : mantissa * kExactPowersOfTen[static_cast<std::size_t>(e)];
-}
-
-// 10^0 to 10^14 as integers.
-constexpr std::array<std::uint64_t, 15> kIntegerPowersOfTen = [] {
-  std::array<std::uint64_t, 15> powers {};
-  std::uint64_t power = 1;
-  for (std::uint64_t& p : powers) {
-    p = power;
-    power *= 10;
-  }
-  return powers;
-}();
-
-// The text of the Double ±magnitude when it is the one nearest to a decimal of at most 15
-// significant digits between 10^-7 and 10^15, as loadings and the other numbers people type
-// are; nothing for any other Double. Two decimals of at most 15 significant digits never round
-// to the same Double, so that decimal is the shortest text that reads back to d: the digits
-// std::to_chars gives. They are laid out by its rule too, fixed notation unless scientific is
-// shorter.
-std::optional<String> ShortDecimalText(double magnitude, bool negative) {
-  if (!(magnitude >= 1e-7 && magnitude < 1e15))
-    return std::nullopt;
-  // The decimal k x 10^-places with the fewest places: k is the integer nearest to the scaled
-  // value (adding 0.5 to a Double below 10^15 is exact), and the one correctly rounded
-  // division checks that k x 10^-places reads back as the magnitude.
-  std::uint64_t k = 0;
-  int places = 0;
-  for (;; ++places) {
-    if (places == static_cast<int>(kExactPowersOfTen.size()))
-      return std::nullopt;
-    const double power = kExactPowersOfTen[static_cast<std::size_t>(places)];
-    const double scaled = magnitude * power;
-    if (scaled >= 1e15)
-      return std::nullopt;
-    k = static_cast<std::uint64_t>(scaled + 0.5);
-    if (static_cast<double>(k) / power == magnitude)
-      break;
-  }
-  int trailingZeros = 0;  // only with no places: with a place fewer, k / 10 would have done
-  while (k % 10 == 0) {
-    k /= 10;
-    ++trailingZeros;
-  }
-  int n = 1;  // significant digits: k is now below 10^15, so at most 15
-  while (n < 15 && k >= kIntegerPowersOfTen[static_cast<std::size_t>(n)])
-    ++n;
-  const int E = n - 1 + trailingZeros - places;          // the leading digit stands for 10^E
-  const int scientificLength = n + (n > 1 ? 1 : 0) + 4;  // "d.ddde-07": E has two digits here
-  const int fixedLength = E < 0 ? n + 1 - E : (n > E + 1 ? n + 1 : E + 1);
-
-  // Laid out in place: zeros first (those of "0.00ddd" and "ddd000" stay), then the point and
-  // the digits, last digit first, skipping the point.
-  const bool scientific = fixedLength > scientificLength;
-  const int length = scientific ? scientificLength : fixedLength;
-  const int lead = !scientific && E < 0 ? 1 - E : 0;                     // "0." and the zeros before the digits
-  const int point = scientific ? 1 : (E >= 0 && n > E + 1 ? E + 1 : n);  // before digit `point`
-  String text(static_cast<std::size_t>(length + (negative ? 1 : 0)), '0');
-  char* const out = text.data() + (negative ? 1 : 0);
-  if (negative)
-    text[0] = '-';
-  if (lead > 0)
-    out[1] = '.';
-  if (point < n)
-    out[point] = '.';
-  for (int i = n - 1; i >= 0; --i) {
-    out[lead + i + (i >= point ? 1 : 0)] = static_cast<char>('0' + k % 10);
-    k /= 10;
-  }
-  if (scientific) {
-    const int a = E < 0 ? -E : E;
-    char* const exponent = out + length - 4;
-    exponent[0] = 'e';
-    exponent[1] = E < 0 ? '-' : '+';
-    exponent[2] = static_cast<char>('0' + a / 10);
-    exponent[3] = static_cast<char>('0' + a % 10);
-  }
-  return text;
-}
 
 // Where find (not empty) next occurs in s from `from` on. A one-byte find is looked for as a
 // byte, which spares a comparison call at every hit of a separator or line end.
@@ -290,8 +183,6 @@ double Val(std::string_view s) {
     ++first;
   if (first == total)
     return negative ? -0.0 : 0.0;
-  if (const auto value = ShortDecimal(intDigits, fracDigits, exponent))
-    return negative ? -*value : *value;
 
   // The number is d.ddd... x 10^e10 with d the first non-zero digit.
   const std::int64_t e10 =
@@ -303,30 +194,28 @@ double Val(std::string_view s) {
   if (e10 < -400)
     return zero;
 
-  std::string text;
+  // The number as std::from_chars reads it, "d.ddd...e<e10>": one form whatever the sign, the
+  // leading zeros and the length of the text were.
+  char text[kMaxSignificantDigits + 32];  // the digits, a point, a sticky digit and "e<e10>"
+  char* out = text;
   const std::size_t significant = total - first;
   const std::size_t kept = significant < kMaxSignificantDigits ? significant : kMaxSignificantDigits;
-  text.reserve(kept + 16);
-  text += digitAt(first);
-  text += '.';
+  *out++ = digitAt(first);
+  *out++ = '.';
   for (std::size_t k = first + 1; k < first + kept; ++k)
-    text += digitAt(k);
+    *out++ = digitAt(k);
   for (std::size_t k = first + kept; k < total; ++k) {
     if (digitAt(k) != '0') {
-      text += '1';
+      *out++ = '1';
       break;
     }
   }
-  text += 'e';
-  char exponentText[24];
-  const auto written = std::to_chars(exponentText, exponentText + sizeof exponentText, e10);
-  text.append(exponentText, written.ptr);
+  *out++ = 'e';
+  out = std::to_chars(out, text + sizeof text, e10).ptr;
 
   double value = 0.0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec == std::errc::result_out_of_range)
-    return e10 > 0 ? largest : zero;
-  if (result.ec != std::errc() || !std::isfinite(value))
+  const auto result = std::from_chars(text, out, value);
+  if (result.ec != std::errc() || !std::isfinite(value))  // out of range: saturate or vanish
     return e10 > 0 ? largest : zero;
   return negative ? -value : value;
 }
@@ -348,81 +237,108 @@ String Str(double d) {
     return d > 0 ? "Inf" : "-Inf";
   if (d == 0.0)
     return "0";
-  if (auto text = ShortDecimalText(std::fabs(d), d < 0))
-    return std::move(*text);
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, d);
   return String(buffer, result.ptr);
 }
 
-String Format(double d, std::string_view mask) {
-  if (std::isnan(d))
-    return "NaN";
-  if (std::isinf(d))
-    return d > 0 ? "Inf" : "-Inf";
+namespace {
 
-  const auto isPlaceholder = [](char c) { return c == '#' || c == '0'; };
-  const std::size_t point = mask.find('.');
-  const std::string_view intMask = mask.substr(0, point);
-  const std::string_view fracMask = point == std::string_view::npos ? std::string_view() : mask.substr(point + 1);
+bool IsPlaceholder(char c) { return c == '#' || c == '0'; }
 
+// What Format takes from its mask: the parts before and after its first '.', and where the
+// placeholders stand in them.
+struct FormatMask {
+  std::string_view intPart;      // before the point, or the whole mask
+  std::string_view fracPart;     // after the point
+  bool hasPoint { false };
   std::string fracPlaceholders;  // the placeholders of the fraction, in order
-  for (char c : fracMask)
-    if (isPlaceholder(c))
-      fracPlaceholders += c;
-  const std::size_t places = fracPlaceholders.size();
-  std::size_t intPlaceholders = 0;
-  std::size_t firstIntZero = std::string_view::npos;  // index among the integer placeholders
-  for (char c : intMask) {
-    if (!isPlaceholder(c))
+  std::size_t intPlaceholders { 0 };
+  std::size_t firstIntZero { std::string_view::npos };  // index among the integer placeholders
+  bool hasSignCharacter { false };                      // a '+' or '-' places the sign
+};
+
+FormatMask ReadMask(std::string_view mask) {
+  FormatMask m;
+  const std::size_t point = mask.find('.');
+  m.hasPoint = point != std::string_view::npos;
+  m.intPart = mask.substr(0, point);
+  m.fracPart = m.hasPoint ? mask.substr(point + 1) : std::string_view();
+  for (char c : m.fracPart)
+    if (IsPlaceholder(c))
+      m.fracPlaceholders += c;
+  for (char c : m.intPart) {
+    if (!IsPlaceholder(c))
       continue;
-    if (c == '0' && firstIntZero == std::string_view::npos)
-      firstIntZero = intPlaceholders;
-    ++intPlaceholders;
+    if (c == '0' && m.firstIntZero == std::string_view::npos)
+      m.firstIntZero = m.intPlaceholders;
+    ++m.intPlaceholders;
   }
-  bool hasSignChar = false;
   for (char c : mask)
     if (c == '+' || c == '-')
-      hasSignChar = true;
+      m.hasSignCharacter = true;
+  return m;
+}
 
-  // |d| correctly rounded to the mask's places ("I" or "I.F", F of exactly `places` digits).
-  String rounded(DBL_MAX_10_EXP + places + 16, '\0');
-  const auto conv = std::to_chars(rounded.data(), rounded.data() + rounded.size(), std::fabs(d),
-                                  std::chars_format::fixed, static_cast<int>(places));
-  rounded.resize(static_cast<std::size_t>(conv.ptr - rounded.data()));
-  const std::size_t dot = rounded.find('.');
-  std::string_view intDigits = std::string_view(rounded).substr(0, dot);
-  const std::string_view fracDigits =
-      dot == String::npos ? std::string_view() : std::string_view(rounded).substr(dot + 1);
-  while (!intDigits.empty() && intDigits.front() == '0')
-    intDigits.remove_prefix(1);
+// A magnitude correctly rounded to a number of places: its integer digits without leading
+// zeros, then exactly `places` fraction digits.
+struct RoundedDigits {
+  String digits;
+  std::size_t intSize { 0 };
 
-  bool fracNonZero = false;
-  for (char c : fracDigits)
-    if (c != '0')
-      fracNonZero = true;
-  const bool negative = d < 0 && (!intDigits.empty() || fracNonZero);
+  std::string_view Int() const { return std::string_view(digits).substr(0, intSize); }
+  std::string_view Frac() const { return std::string_view(digits).substr(intSize); }
+  bool IsZero() const { return digits.find_first_not_of('0') == String::npos; }
+};
 
-  // Fraction positions 0..lastFrac show; the rest are trailing zeros under '#'.
-  std::ptrdiff_t lastFrac = -1;
-  for (std::size_t k = 0; k < places; ++k)
-    if (fracPlaceholders[k] == '0' || fracDigits[k] != '0')
-      lastFrac = static_cast<std::ptrdiff_t>(k);
+RoundedDigits RoundToPlaces(double magnitude, std::size_t places) {
+  String text(DBL_MAX_10_EXP + places + 16, '\0');
+  const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::fixed,
+                                     static_cast<int>(places));
+  text.resize(static_cast<std::size_t>(written.ptr - text.data()));  // "I" or "I.F"
+  const std::size_t dot = std::min(text.find('.'), text.size());
+  if (dot < text.size())
+    text.erase(dot, 1);
+  std::size_t zeros = 0;
+  while (zeros < dot && text[zeros] == '0')
+    ++zeros;
+  text.erase(0, zeros);
+  return { std::move(text), dot - zeros };
+}
 
-  // Integer positions, counted from the right, below intWidth show.
-  std::size_t intWidth = intDigits.size();
-  if (firstIntZero != std::string_view::npos && intPlaceholders - firstIntZero > intWidth)
-    intWidth = intPlaceholders - firstIntZero;
-  if (intWidth == 0 && lastFrac < 0) {
-    intDigits = "0";  // no digit at all would show: one "0"
-    intWidth = 1;
+// The digits that show: the fraction's up to lastFrac (the rest are trailing zeros under '#'),
+// the integer positions counted from the right below intWidth, and the integer digits beyond
+// the mask's placeholders (`extra`), which come in front of the first placeholder.
+struct ShownDigits {
+  std::string_view intDigits;
+  std::string_view fracDigits;
+  std::ptrdiff_t lastFrac { -1 };
+  std::size_t intWidth { 0 };
+  std::size_t extra { 0 };
+};
+
+ShownDigits ChooseShownDigits(const FormatMask& m, const RoundedDigits& rounded) {
+  ShownDigits shown { rounded.Int(), rounded.Frac() };
+  for (std::size_t k = 0; k < m.fracPlaceholders.size(); ++k)
+    if (m.fracPlaceholders[k] == '0' || shown.fracDigits[k] != '0')
+      shown.lastFrac = static_cast<std::ptrdiff_t>(k);
+  shown.intWidth = shown.intDigits.size();
+  if (m.firstIntZero != std::string_view::npos && m.intPlaceholders - m.firstIntZero > shown.intWidth)
+    shown.intWidth = m.intPlaceholders - m.firstIntZero;
+  if (shown.intWidth == 0 && shown.lastFrac < 0) {
+    shown.intDigits = "0";  // no digit at all would show: one "0"
+    shown.intWidth = 1;
   }
-  // Integer digits beyond the mask's placeholders come in front of the first placeholder (or
-  // before the point, or at the end of a mask that has neither).
-  const std::size_t extra = intDigits.size() > intPlaceholders ? intDigits.size() - intPlaceholders : 0;
+  if (shown.intDigits.size() > m.intPlaceholders)
+    shown.extra = shown.intDigits.size() - m.intPlaceholders;
+  return shown;
+}
 
+// The mask's characters in order with the shown digits in its placeholders. Without a '+' or
+// '-' in the mask, a minus goes right before the first digit or point.
+String LayOut(const FormatMask& m, const ShownDigits& shown, bool negative) {
   String out;
-  out.reserve(mask.size() + intDigits.size() + 8);
+  out.reserve(m.intPart.size() + m.fracPart.size() + shown.intDigits.size() + 8);
   std::size_t numberStart = String::npos;  // where the first digit or point went
   const auto markNumber = [&] {
     if (numberStart == String::npos)
@@ -433,12 +349,11 @@ String Format(double d, std::string_view mask) {
     if (extraDone)
       return;
     extraDone = true;
-    if (extra == 0)
+    if (shown.extra == 0)
       return;
     markNumber();
-    out.append(intDigits.substr(0, extra));
+    out.append(shown.intDigits.substr(0, shown.extra));
   };
-
   // A mask character that is no placeholder: "+" puts the sign, "-" a minus when negative, any
   // other stands as it is.
   const auto putMaskCharacter = [&](char c) {
@@ -451,39 +366,52 @@ String Format(double d, std::string_view mask) {
   };
 
   std::size_t intIndex = 0;  // placeholders of the integer part seen so far
-  for (char c : intMask) {
-    if (!isPlaceholder(c)) {
+  for (char c : m.intPart) {
+    if (!IsPlaceholder(c)) {
       putMaskCharacter(c);
       continue;
     }
     putExtra();
-    const std::size_t fromRight = intPlaceholders - 1 - intIndex;
+    const std::size_t fromRight = m.intPlaceholders - 1 - intIndex;
     ++intIndex;
-    if (fromRight < intWidth) {
+    if (fromRight < shown.intWidth) {
       markNumber();
-      out += fromRight < intDigits.size() ? intDigits[intDigits.size() - 1 - fromRight] : '0';
+      out += fromRight < shown.intDigits.size() ? shown.intDigits[shown.intDigits.size() - 1 - fromRight] : '0';
     }
   }
   putExtra();
-  if (point != std::string_view::npos) {
-    if (lastFrac >= 0) {
+  if (m.hasPoint) {
+    if (shown.lastFrac >= 0) {
       markNumber();
       out += '.';
     }
     std::size_t fracIndex = 0;
-    for (char c : fracMask) {
-      if (!isPlaceholder(c)) {
+    for (char c : m.fracPart) {
+      if (!IsPlaceholder(c)) {
         putMaskCharacter(c);
         continue;
       }
-      if (static_cast<std::ptrdiff_t>(fracIndex) <= lastFrac)
-        out += fracDigits[fracIndex];
+      if (static_cast<std::ptrdiff_t>(fracIndex) <= shown.lastFrac)
+        out += shown.fracDigits[fracIndex];
       ++fracIndex;
     }
   }
-  if (negative && !hasSignChar)
+  if (negative && !m.hasSignCharacter)
     out.insert(numberStart == String::npos ? 0 : numberStart, 1, '-');
   return out;
+}
+
+}  // namespace
+
+String Format(double d, std::string_view mask) {
+  if (std::isnan(d))
+    return "NaN";
+  if (std::isinf(d))
+    return d > 0 ? "Inf" : "-Inf";
+  const FormatMask m = ReadMask(mask);
+  const RoundedDigits rounded = RoundToPlaces(std::fabs(d), m.fracPlaceholders.size());
+  const bool negative = d < 0 && !rounded.IsZero();  // a value that rounds to zero shows no minus
+  return LayOut(m, ChooseShownDigits(m, rounded), negative);
 }
 
 String NthField(std::string_view s, std::string_view sep, std::int32_t n) {

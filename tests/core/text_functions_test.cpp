@@ -391,7 +391,7 @@ double FromChars(const std::string& text) {
 
 // A decimal of 1 to 17 significant digits (the Doubles' range of precision and a little more)
 // and a power of ten between 10^-25 and 10^25, as "ddd", "ddd.dd" or ".000ddd" with an optional
-// exponent: the forms on both sides of the short cuts in Val and Str.
+// exponent: the forms people type and the long and far ones beside them.
 std::string RandomDecimal(std::mt19937_64& random) {
   const std::size_t count = random() % 17 + 1;
   std::string digits;
@@ -409,7 +409,7 @@ std::string RandomDecimal(std::mt19937_64& random) {
   return text;
 }
 
-TEST(TextFunctions, StrIsToCharsForShortDecimals) {
+TEST(TextFunctions, StrIsToCharsForTypedDecimals) {
   // Every k / 10^p for |k| < 10^6 and p up to 6: all loadings, counts and saliences typed.
   // Fourteen million values, so a mismatch is looked for before any assertion is made.
   double power = 1.0;
