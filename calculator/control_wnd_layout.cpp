@@ -1,5 +1,5 @@
 // The main window's own properties and its thirty controls, as data: one row per control in
-// creation order, which is also the tab order.
+// creation order, which is also the tab order. Each field's label names it for screen readers.
 
 #include "calculator/control_wnd_layout.h"
 

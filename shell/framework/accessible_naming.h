@@ -3,7 +3,9 @@
 // How a screen reader names a control. A label names the control it stands beside or above:
 // Qt links the two (the label becomes the control's buddy), so the control is read with the
 // label's text as its name and the label as its label. A control that no label names carries
-// a name of its own. Nothing of this shows on the screen, and a label keeps its enabled state.
+// a name of its own. Nothing of this shows on the screen, and a label keeps its enabled state
+// (a '&' in a naming label's text would become a mnemonic, as with any buddy: the program's
+// labels have none).
 
 #include <string>
 #include <utility>

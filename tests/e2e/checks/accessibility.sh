@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A screen reader's view of the main window, through AT-SPI: on a session bus and an
 # accessibility bus of this test's own, the program started with Qt's bridge on reads each of its
 # ten fields by the label beside or above it, linked to that label. Sourced by tests/e2e/run.
@@ -15,10 +16,12 @@ a11y_launcher=/usr/libexec/at-spi-bus-launcher
 
 a11y_missing=()
 command -v dbus-daemon >/dev/null 2>&1 || a11y_missing+=("dbus-daemon (package dbus-daemon)")
+command -v dbus-send >/dev/null 2>&1 || a11y_missing+=("dbus-send (package dbus-bin)")
 [ -x "$a11y_launcher" ] || a11y_missing+=("$a11y_launcher (package at-spi2-core)")
 "$a11y_python" -c 'import pyatspi' 2>/dev/null || a11y_missing+=("pyatspi for $a11y_python (package python3-pyatspi)")
 
 a11y_bus_pid="" a11y_launcher_pid=""
+a11y_gone() { ! kill -0 "$1" 2>/dev/null; }
 # Ends the buses this check started, the accessibility bus that the launcher runs with them.
 a11y_stop_buses() {
   local children="" pid
@@ -28,7 +31,7 @@ a11y_stop_buses() {
     wait "$a11y_launcher_pid" 2>/dev/null
   fi
   for pid in $children; do
-    wait_until 3000 eval "! kill -0 $pid 2>/dev/null" || kill "$pid" 2>/dev/null
+    wait_until 3000 a11y_gone "$pid" || kill "$pid" 2>/dev/null
   done
   if [ -n "$a11y_bus_pid" ]; then
     kill "$a11y_bus_pid" 2>/dev/null
@@ -40,7 +43,10 @@ a11y_stop_buses() {
 if [ ${#a11y_missing[@]} -gt 0 ]; then
   fail "the AT-SPI check needs what is missing (bash scripts/install-deps test): ${a11y_missing[*]}"
 else
-  # The buses keep their sockets and settings in the program's own home, settings in memory.
+  # Should the run be interrupted meanwhile, its clean-up ends the buses as well.
+  a11y_exit_trap=$(trap -p EXIT)
+  trap 'a11y_stop_buses; clean_up' EXIT
+  # The buses keep their sockets in the program's own home, and settings in memory.
   a11y_env=("${app_env[@]}" GSETTINGS_BACKEND=memory)
   rm -f "$LOGS/a11y-bus-address"
   "${a11y_env[@]}" dbus-daemon --session --nofork --nopidfile --print-address=3 \
@@ -51,6 +57,12 @@ else
     a11y_env+=(DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$LOGS/a11y-bus-address")")
     "${a11y_env[@]}" "$a11y_launcher" --launch-immediately >"$LOGS/a11y-launcher.log" 2>&1 &
     a11y_launcher_pid=$!
+    # Until the launcher holds its name, the program's question for it would start another.
+    a11y_launcher_ready() {
+      "${a11y_env[@]}" dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+    }
+    wait_until 5000 a11y_launcher_ready || fail "the AT-SPI bus launcher did not take its name on the bus"
     app_env_before_a11y=("${app_env[@]}")
     app_env=("${a11y_env[@]}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
     start_again quillon-accessibility.log || fail "no splash came up alone with the accessibility bridge on"
@@ -76,4 +88,5 @@ else
     sed 's/^/       /' "$LOGS/a11y-bus.log"
   fi
   a11y_stop_buses
+  eval "${a11y_exit_trap:-trap - EXIT}"
 fi
