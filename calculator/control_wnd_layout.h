@@ -19,7 +19,7 @@ struct ControlRow final : fw::ControlRecord {
   using KeyDown = bool (ControlWnd::*)(const fw::String&);
   using Action = void (ControlWnd::*)();
   using MouseDown = bool (ControlWnd::*)(std::int32_t, std::int32_t);
-  std::variant<std::monostate, KeyDown, Action, MouseDown> handler;
+  std::variant<std::monostate, KeyDown, Action, MouseDown> handler {};
 };
 
 const fw::WindowProperties& ControlWndProperties();

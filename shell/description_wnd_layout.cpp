@@ -33,7 +33,7 @@ const std::vector<fw::ControlRecord>& DescriptionWndControls() {
   static const std::vector<fw::ControlRecord> controls {
     { ReadOnlyField(fw::Place("DescribeFld", 1, -1, 427, 478, 0), "Courier", false, 0, "\r"), 10 },
     { ReadOnlyField(fw::Place("DescribeFld2", -1, -1, 429, 476, 1), "Times", true, 1, std::string(shell::HelpText())),
-      11 },
+      11, nullptr, fw::AccessibleName("Description") },
   };
   return controls;
 }

@@ -62,6 +62,7 @@ Control& BuildControl(Window& window, const ControlRecord& record) {
   SetUnsetValues(window, record);
   Control& control = RuntimeWindowControlByName(window, NameOf(record));
   _SetProperties(control, SetOf(record));
+  ApplyNaming(window, NameOf(record), record.naming);
   return control;
 }
 
