@@ -13,7 +13,7 @@
 
 void _Main() {
   try {
-    // Before the first window, so that the splash carries the icon too.
+    // Before the first window is shown, so that each is mapped with its icon.
     shell::IdentifyToDesktop();
     fw::_RunFrameworkInitialization(_Startup);
     fw::_RuntimeRun();

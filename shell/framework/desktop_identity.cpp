@@ -1,6 +1,6 @@
 #include "shell/framework/desktop_identity.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -16,7 +16,7 @@ void SetDesktopIdentity(std::string_view desktopEntryName, const std::vector<Pic
       icon.addPixmap(QPixmap::fromImage(picture->Image()));
   }
   if (!icon.isNull())
-    QApplication::setWindowIcon(icon);
+    QGuiApplication::setWindowIcon(icon);
 }
 
 }  // namespace fw
