@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include "shell/desktop_identity.h"
 #include "shell/file_types.h"
 #include "shell/framework/runtime.h"
 #include "shell/framework/window.h"
@@ -12,6 +13,8 @@
 
 void _Main() {
   try {
+    // Before the first window is shown, so that each is mapped with its icon.
+    shell::IdentifyToDesktop();
     fw::_RunFrameworkInitialization(_Startup);
     fw::_RuntimeRun();
   } catch (...) {
