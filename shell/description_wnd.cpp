@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"
@@ -9,6 +10,7 @@
 #include "shell/framework/feedback.h"
 #include "shell/framework/printing.h"
 #include "shell/framework/text_area.h"
+#include "shell/program_name.h"
 
 namespace DescriptionWnd {
 namespace {
@@ -17,10 +19,8 @@ namespace {
 // the first words of the opening paragraph.
 constexpr std::int32_t kBoldRun = 29;
 
-// The printed text is as wide as the page's printable area, 540 page units, and cut into blocks
-// as tall as that area, 720 page units, one block to a page (see printing.h).
-constexpr double kPrintWidth = 540;
-constexpr double kPageBlockHeight = 720;
+// The print job bears the program's name and the window's, as the printer's queue shows it.
+std::string PrintJobName() { return std::string(shell::kProgramName) + " - " + DescriptionWndProperties().Title; }
 
 fw::TextArea& HelpField(const fw::Window& window) { return fw::ControlAs<fw::TextArea>(window, "DescribeFld2"); }
 
@@ -68,12 +68,14 @@ bool DescriptionWnd::_ControlMenuItem_Action() {
 bool DescriptionWnd::_AboutMenuItem_Action() { return AboutWnd::ShowAboutWindow(); }
 
 bool DescriptionWnd::_Print_Action() {
-  const std::unique_ptr<fw::Graphics> graphics = fw::OpenPrinterDialog();
+  const std::unique_ptr<fw::Graphics> graphics = fw::OpenPrinterDialog(PrintJobName());
   if (graphics == nullptr)
     return false;
-  fw::StyledTextPrinter text = HelpField(*this).styledTextPrinter(*graphics, kPrintWidth);
+  // The text is as wide as the page's printable area and cut into blocks as tall as it, one
+  // block to a page.
+  fw::StyledTextPrinter text = HelpField(*this).styledTextPrinter(*graphics, fw::kPageWidth);
   while (!text.Eof()) {
-    text.DrawBlock(0, 0, kPageBlockHeight);
+    text.DrawBlock(0, 0, fw::kPageHeight);
     if (!text.Eof())
       graphics->NextPage();
     fw::RuntimeBackgroundTask();

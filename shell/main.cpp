@@ -4,10 +4,11 @@
 // use, so nothing else runs before _Main.
 
 #include "shell/framework/runtime.h"
+#include "shell/program_name.h"
 #include "shell/startup.h"
 
 int main(int argc, char** argv) {
-  fw::RuntimeInit(argc, argv, "Quillon");
+  fw::RuntimeInit(argc, argv, shell::kProgramName);
   _Main();
   _ModuleFinaliser();
   return fw::RuntimeExit();

@@ -8,6 +8,9 @@
 #include <QTextLayout>
 
 #include "shell/framework/feedback.h"
+#include "shell/framework/pdf_file.h"
+#include "shell/framework/qt_text.h"
+#include "shell/framework/runtime.h"
 
 namespace fw {
 namespace {
@@ -46,6 +49,13 @@ void PrintFontSizes(QTextDocument& text) {
   }
 }
 
+String Quoted(const QString& name) { return "\"" + FromQString(name) + "\""; }
+
+// The message of a job that did not print: its name, and why.
+String NotPrinted(const QString& jobName, const String& failure) {
+  return Quoted(jobName) + " was not printed: " + failure + ".";
+}
+
 }  // namespace
 
 // ---- Graphics ---------------------------------------------------------------------------
@@ -61,12 +71,38 @@ Graphics::Graphics(std::unique_ptr<QPrinter> printer) : m_printer(std::move(prin
   if (m_printer->printRange() == QPrinter::PageRange)
     m_chosenPages = m_printer->pageRanges();
   m_sheetUsed = PageChosen();
-  m_painter.begin(m_printer.get());
+  if (m_printer->outputFormat() != QPrinter::PdfFormat) {
+    if (!m_painter.begin(m_printer.get()))
+      m_failure = "the printer " + Quoted(m_printer->printerName()) + " could not start the job";
+    return;
+  }
+  m_pdf = std::make_unique<PdfFile>(*m_printer);
+  if (!m_pdf->IsOpen() || !m_painter.begin(&m_pdf->Writer()))
+    m_failure = "the file " + Quoted(m_pdf->FileName()) + " could not be opened for writing";
 }
 
-Graphics::~Graphics() {
-  if (m_painter.isActive())
-    m_painter.end();
+Graphics::~Graphics() { End(); }
+
+// The printer says whether it took the job when the painter ends; a PDF file is known to be
+// whole only once it is closed.
+void Graphics::End() {
+  if (!m_painter.isActive())
+    return;
+  const bool ended = m_painter.end();
+  if (m_pdf != nullptr) {
+    if (!m_pdf->Close())
+      m_failure = "the file " + Quoted(m_pdf->FileName()) + " could not be written in full";
+  } else if (!ended || m_printer->printerState() == QPrinter::Error) {
+    m_failure = "the printer " + Quoted(m_printer->printerName()) + " reported an error";
+  }
+  if (!m_failure.empty())
+    MsgBox(NotPrinted(m_printer->docName(), m_failure));
+}
+
+QPagedPaintDevice& Graphics::Device() const {
+  if (m_pdf != nullptr)
+    return m_pdf->Writer();
+  return *m_printer;
 }
 
 // A new sheet only between two chosen pages, so that pages left out leave no blank sheet.
@@ -75,21 +111,23 @@ void Graphics::NextPage() {
   if (!PageChosen())
     return;
   if (m_sheetUsed)
-    m_printer->newPage();
+    Device().newPage();
   m_sheetUsed = true;
 }
 
-// The printer's size is that of the printable area, in device units.
-double Graphics::DeviceUnitsPerPageUnitX() const { return m_printer->width() / kPageWidth; }
-double Graphics::DeviceUnitsPerPageUnitY() const { return m_printer->height() / kPageHeight; }
+// The size of the device is that of the printable area, in device units.
+double Graphics::DeviceUnitsPerPageUnitX() const { return Device().width() / kPageWidth; }
+double Graphics::DeviceUnitsPerPageUnitY() const { return Device().height() / kPageHeight; }
 
-std::unique_ptr<Graphics> OpenPrinterDialog() {
+std::unique_ptr<Graphics> OpenPrinterDialog(const String& jobName) {
   std::unique_ptr<QPrinter> printer = CurrentFeedback().ChoosePrinter();
   if (printer == nullptr)
     return nullptr;
+  printer->setDocName(ToQString(jobName));
+  printer->setCreator(ToQString(ProgramName()));
   auto graphics = std::make_unique<Graphics>(std::move(printer));
   if (!graphics->IsActive()) {
-    MsgBox("The printer could not start printing.");
+    MsgBox(NotPrinted(ToQString(jobName), graphics->Failure()));
     return nullptr;
   }
   return graphics;
@@ -102,7 +140,7 @@ StyledTextPrinter::StyledTextPrinter(Graphics& graphics, const QTextDocument& te
   // Laid out on the printer itself, so that the lines break where the printed glyphs need.
   m_text->setDefaultFont(text.defaultFont());
   m_text->setDefaultTextOption(text.defaultTextOption());
-  m_text->documentLayout()->setPaintDevice(&graphics.Printer());
+  m_text->documentLayout()->setPaintDevice(&graphics.Device());
   m_text->setDocumentMargin(0);
   PrintFontSizes(*m_text);
   m_text->setTextWidth(width * graphics.DeviceUnitsPerPageUnitX());

@@ -16,11 +16,16 @@
 #include <QPageRanges>
 #include <QPainter>
 
+#include "shell/framework/text_functions.h"
+
+class QPagedPaintDevice;
 class QPrinter;
 class QTextDocument;
 class QTextLayout;
 
 namespace fw {
+
+class PdfFile;
 
 constexpr double kPageWidth = 540;
 constexpr double kPageHeight = 720;
@@ -32,7 +37,9 @@ std::unique_ptr<QPrinter> NewPrinter();
 // The pages of one print job on the chosen printer. The first page is begun when the job
 // starts; the job ends, and the printer gets what was drawn, when the Graphics is released.
 // When the user chose a range of pages in the dialog, only those pages come out: the others
-// are laid out as ever but draw nothing and take no paper.
+// are laid out as ever but draw nothing and take no paper. A job that the printer or the file
+// could not take in full is reported in a message when it ends, so that no failed print passes
+// for a printed one.
 class Graphics final {
 public:
   explicit Graphics(std::unique_ptr<QPrinter> printer);
@@ -40,29 +47,37 @@ public:
   Graphics& operator=(const Graphics&) = delete;
   ~Graphics();
 
-  // False when the printer refused the job (an output file that cannot be written, say).
+  // False when the printer refused the job (an output file that cannot be opened, say).
   bool IsActive() const { return m_painter.isActive(); }
+  // Why the job did not start or did not end well, in a few words; empty while all is well.
+  const String& Failure() const { return m_failure; }
   void NextPage();
   // Whether the page being drawn comes out: it is in the range that the user chose.
   bool PageChosen() const { return m_chosenPages.isEmpty() || m_chosenPages.contains(m_page); }
 
   QPainter& Painter() { return m_painter; }
-  QPrinter& Printer() const { return *m_printer; }
+  // What the pages are drawn on: the printer, or for a PDF file the writer of that file.
+  QPagedPaintDevice& Device() const;
   // Device units in one page unit, across and down.
   double DeviceUnitsPerPageUnitX() const;
   double DeviceUnitsPerPageUnitY() const;
 
 private:
+  void End();
+
   std::unique_ptr<QPrinter> m_printer;
+  std::unique_ptr<PdfFile> m_pdf;  // only when the job prints to a PDF file
   QPainter m_painter;
+  String m_failure;
   QPageRanges m_chosenPages;  // empty: every page
   int m_page { 1 };
   bool m_sheetUsed { false };  // a chosen page stands on the sheet being printed
 };
 
-// Runs the print dialog. The printer's Graphics, or nullptr when the user cancelled (nothing
-// is said) or the printer could not start the job (a message says so).
-std::unique_ptr<Graphics> OpenPrinterDialog();
+// Runs the print dialog for a job of that name, which the printer's queue shows and a PDF file
+// bears as its title. The printer's Graphics, or nullptr when the user cancelled (nothing is
+// said) or the printer could not start the job (a message says so).
+std::unique_ptr<Graphics> OpenPrinterDialog(const String& jobName);
 
 // Styled text laid out for a printer at a given width, handed out a block at a time. A block
 // ends between two lines, never inside one, so no line is cut across two pages.

@@ -1,17 +1,19 @@
 // The help window: its two fields as built, the bold opening run (again in a window built anew
 // after a close), its Window menu, no number broken across lines at any width, and File > Print
 // through the print dialog's seam on papers of several sizes in both orientations, with the
-// printed PDF read back by poppler's tools.
+// printed PDF read back by poppler's tools, and to files that cannot be written.
 
 #include <algorithm>
 #include <iterator>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
 #include <QPageLayout>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -216,6 +218,7 @@ TEST_P(HelpPrintingTest, TheWholeHelpTextPrintsInWholeLinesWithinThePrintableAre
   }
   EXPECT_EQ(feedback.yields, pages);  // one yield per page
   EXPECT_TRUE(feedback.messages.empty());
+  EXPECT_EQ(testing_support::PdfTitle(feedback.pdfPath), "Quillon - Description");
 
   const auto lines = testing_support::PdfLines(feedback.pdfPath);
   QString printed;
@@ -282,6 +285,29 @@ TEST_F(DescriptionWndTest, ACancelledDialogPrintsNothingAndAShortTextPrintsOnePa
   }
   EXPECT_EQ(feedback.printDialogs, 2);
   EXPECT_FALSE(help._Print_Action());
+}
+
+TEST_F(DescriptionWndTest, APrintThatCannotBeWrittenSaysSoAndWhy) {
+  struct Case {
+    const char* file;
+    int yields;  // the pages laid out before the failure shows
+    const char* why;
+  };
+  auto& help = DescriptionWnd::DescriptionWnd();
+  for (const Case& c : { Case { "/no/such/folder/help.pdf", 0, "could not be opened for writing" },
+                         Case { "/dev/full", 4, "could not be written in full" } }) {
+    if (std::string_view(c.file) == "/dev/full" && !QFile::exists(QStringLiteral("/dev/full")))
+      continue;  // not on this system
+    feedback.pdfPath = c.file;
+    feedback.yields = 0;
+    feedback.messages.clear();
+    testing_support::ChooseFromMenuBar(help, "Print");
+    EXPECT_EQ(feedback.yields, c.yields) << c.file;
+    EXPECT_EQ(feedback.messages, std::vector<fw::String> { "\"Quillon - Description\" was not printed: the file \"" +
+                                                           std::string(c.file) + "\" " + c.why + "." })
+        << c.file;
+  }
+  EXPECT_FALSE(QFile::exists(QStringLiteral("/no/such/folder/help.pdf")));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// Printing styled text: the print dialog's answers, and text printed to a PDF in page units
-// (the printable area of any paper is 540 by 720 of them), read back with poppler's tools: how
-// many pages, where each line stands, that every line is printed once, whole, in order, within
-// the paper and the margins the user chose, and only the pages the user chose.
+// Printing styled text: the print dialog's answers, a job that cannot be written said so, the
+// job's name as the PDF's title, and text printed to a PDF in page units (the printable area of
+// any paper is 540 by 720 of them), read back with poppler's tools: how many pages, where each
+// line stands, that every line is printed once, whole, in order, within the paper and the
+// margins the user chose, and only the pages the user chose.
 
 #include <algorithm>
 #include <memory>
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
 #include "shell/framework/control_builder.h"
@@ -25,6 +27,7 @@
 namespace {
 
 constexpr double kMargin = 27;  // the print dialog's first margins on every side, in points
+constexpr const char* kJobName = "Numbered lines";
 
 class PrintWnd final : public fw::Window {
 public:
@@ -61,17 +64,24 @@ protected:
   // Prints the field one block to a page, as the help window does, with a block width and
   // height in page units; the number of blocks.
   int Print(double width = fw::kPageWidth, double blockHeight = fw::kPageHeight) {
-    const std::unique_ptr<fw::Graphics> graphics = fw::OpenPrinterDialog();
+    std::unique_ptr<fw::Graphics> graphics = fw::OpenPrinterDialog(kJobName);
     EXPECT_NE(graphics, nullptr);
     if (graphics == nullptr)
       return 0;
-    fw::StyledTextPrinter text = Field().styledTextPrinter(*graphics, width);
+    const int blocks = DrawBlocks(*graphics, width, blockHeight);
+    graphics.reset();  // ends the job
+    EXPECT_EQ(feedback.messages, std::vector<fw::String>());
+    return blocks;
+  }
+
+  int DrawBlocks(fw::Graphics& graphics, double width, double blockHeight) {
+    fw::StyledTextPrinter text = Field().styledTextPrinter(graphics, width);
     int blocks = 0;
     while (!text.Eof()) {
       text.DrawBlock(0, 0, blockHeight);
       ++blocks;
       if (!text.Eof())
-        graphics->NextPage();
+        graphics.NextPage();
     }
     return blocks;
   }
@@ -119,21 +129,56 @@ protected:
   double BlockHeight() const { return PrintableArea().height() * GetParam().blockHeight / fw::kPageHeight; }
 };
 
+// Whatever runs the tests, they see no printer, so that no job of theirs can reach one
+// (qt_test_main.cpp).
+TEST(PrintersSeenByTheTests, ThereAreNone) {
+  EXPECT_EQ(QPrinterInfo::availablePrinterNames().join(QStringLiteral(", ")).toStdString(), "");
+  EXPECT_EQ(QPrinterInfo::defaultPrinterName().toStdString(), "");
+}
+
 TEST_F(PrintingTest, TheDialogGivesNoPrinterWhenCancelledOrWhenThePrinterCannotStart) {
   struct Case {
     const char* what;
     std::string pdfPath;
-    std::size_t messages;
+    std::vector<fw::String> messages;
   };
-  for (const Case& c : { Case { "cancelled", "", 0 }, Case { "unwritable", "/no/such/folder/printed.pdf", 1 } }) {
+  for (const Case& c :
+       { Case { "cancelled", "", {} },
+         Case { "unwritable",
+                "/no/such/folder/printed.pdf",
+                { "\"Numbered lines\" was not printed: the file \"/no/such/folder/printed.pdf\" could not be opened "
+                  "for writing." } } }) {
     feedback.pdfPath = c.pdfPath;
     feedback.printDialogs = 0;
     feedback.messages.clear();
-    EXPECT_EQ(fw::OpenPrinterDialog(), nullptr) << c.what;
+    EXPECT_EQ(fw::OpenPrinterDialog(kJobName), nullptr) << c.what;
     EXPECT_EQ(feedback.printDialogs, 1) << c.what;
-    EXPECT_EQ(feedback.messages.size(), c.messages) << c.what;
+    EXPECT_EQ(feedback.messages.size(), c.messages.size()) << c.what;
+    EXPECT_EQ(feedback.messages, c.messages) << c.what;
   }
   EXPECT_FALSE(QFile::exists(QStringLiteral("/no/such/folder/printed.pdf")));
+}
+
+// A disk that fills while the pages are written: the file opens, and only its end fails.
+TEST_F(PrintingTest, AFileThatCannotBeWrittenInFullIsSaidSoWhenTheJobEnds) {
+  if (!QFile::exists(QStringLiteral("/dev/full")))
+    GTEST_SKIP() << "this system has no /dev/full";
+  feedback.pdfPath = "/dev/full";
+  Field().SetText(NumberedLines(200));
+  std::unique_ptr<fw::Graphics> graphics = fw::OpenPrinterDialog(kJobName);
+  ASSERT_NE(graphics, nullptr);
+  EXPECT_EQ(DrawBlocks(*graphics, fw::kPageWidth, fw::kPageHeight), 4);
+  EXPECT_TRUE(feedback.messages.empty());
+  graphics.reset();
+  EXPECT_EQ(feedback.messages, std::vector<fw::String> {
+                                   "\"Numbered lines\" was not printed: the file \"/dev/full\" could not be written in full." });
+}
+
+TEST_F(PrintingTest, ThePdfBearsTheJobsNameAsItsTitle) {
+  SKIP_WITHOUT_PDF_TOOLS();
+  Field().SetText(NumberedLines(3));
+  ASSERT_EQ(Print(), 1);
+  EXPECT_EQ(testing_support::PdfTitle(feedback.pdfPath), kJobName);
 }
 
 TEST_P(PrintingLayoutTest, LinesFillEachPageToItsBlockAndNoneIsCutOrRepeated) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// Reads a printed PDF back with poppler's tools: the page count (pdfinfo), every printed line
+// Reads a printed PDF back with poppler's tools: the page count and title (pdfinfo), every printed line
 // with its page and box in points (pdftotext -bbox-layout) and the fonts used (pdffonts).
 // Tests that need them skip when the tools are missing.
 
@@ -32,13 +32,22 @@ inline QString RunTool(const QString& tool, const QStringList& arguments) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The "Pages:" line of pdfinfo; 0 when the file is no PDF.
-inline int PdfPageCount(const std::string& path) {
+// The value of one line of pdfinfo, such as "Pages" or "Title"; empty when the file is no PDF
+// or has no such entry.
+inline QString PdfInfo(const std::string& path, const QString& key) {
   const QString info = RunTool(QStringLiteral("pdfinfo"), { QString::fromStdString(path) });
   const QRegularExpressionMatch match =
-      QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption).match(info);
-  return match.hasMatch() ? match.captured(1).toInt() : 0;
+      QRegularExpression(QStringLiteral("^%1:\\h*(.*)$").arg(QRegularExpression::escape(key)),
+                         QRegularExpression::MultilineOption)
+          .match(info);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
+
+// The page count; 0 when the file is no PDF.
+inline int PdfPageCount(const std::string& path) { return PdfInfo(path, QStringLiteral("Pages")).toInt(); }
+
+// The title in the file's document information: a print job's name.
+inline std::string PdfTitle(const std::string& path) { return PdfInfo(path, QStringLiteral("Title")).toStdString(); }
 
 struct PdfLine final {
   int page { 0 };  // from 1
