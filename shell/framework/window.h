@@ -62,6 +62,8 @@ public:
   const std::vector<std::unique_ptr<Control>>& Controls() const { return m_controls; }
 
   void SetProperty(std::string_view key, const PropertyValue& value) override;
+  // The window takes the size and the size limits that the set gave, if it gave any.
+  void SetComplete() override;
 
   // The window's own bar, or none. A document window (Frame 0) shows its own bar at its top,
   // or else the application's.
@@ -118,6 +120,7 @@ private:
   bool m_visibleWhenBuilt { true };
   bool m_showPending { false };
   bool m_resizeable { true };
+  bool m_sizeGiven { false };  // a size key came in the set being given
   std::int32_t m_frame { 0 };
   int m_width { 0 };
   int m_height { 0 };
