@@ -59,6 +59,15 @@ protected:
 
   fw::TextArea& Field(const char* name) { return fw::ControlAs<fw::TextArea>(window, name); }
 
+  // The field of that name holding text, with length characters from start selected.
+  fw::TextArea& FieldWithSelection(const char* name, const char* text, int start, int length) {
+    fw::TextArea& field = Field(name);
+    field.SetText(text);
+    field.SetSelStart(start);
+    field.SetSelLength(length);
+    return field;
+  }
+
   // nv variables, 100 subjects in each sample, salience .30.
   void TypeNumbers(const char* nv) {
     Field("Nvariables").SetText(nv);
@@ -244,10 +253,7 @@ TEST_F(ControlWndTest, TypingOverASelectionReplacesItWithinTheLimit) {
     { "Nsubjects2", "12345", 1, 3, "0", "105" }, { "sFld", ".10", 0, 3, ".25", ".25" },
   };
   for (const auto& c : cases) {
-    fw::TextArea& field = Field(c.field);
-    field.SetText(c.before);
-    field.SetSelStart(c.selStart);
-    field.SetSelLength(c.selLength);
+    fw::TextArea& field = FieldWithSelection(c.field, c.before, c.selStart, c.selLength);
     QTest::keyClicks(&field.Edit(), c.typed);
     EXPECT_EQ(field.Text(), c.kept) << c.field << " " << c.before << " typed over with " << c.typed;
   }
@@ -268,10 +274,7 @@ TEST_F(ControlWndTest, ReturnBreaksTheLineOnlyWithinTheLimit) {
     { "Nsubjects1", "12345", 5, 0, "12345" }, { "InputFld1", ".5", 2, 0, ".5\r" },  // a column has no limit
   };
   for (const auto& c : cases) {
-    fw::TextArea& field = Field(c.field);
-    field.SetText(c.before);
-    field.SetSelStart(c.selStart);
-    field.SetSelLength(c.selLength);
+    fw::TextArea& field = FieldWithSelection(c.field, c.before, c.selStart, c.selLength);
     QTest::keyClick(&field.Edit(), Qt::Key_Return);
     EXPECT_EQ(field.Text(), c.kept) << c.field << " " << c.before;
   }
