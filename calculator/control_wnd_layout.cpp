@@ -13,7 +13,8 @@ using Self = class ControlWnd;
 constexpr fw::Colour kAccent = fw::RGB(0xDD3C13);
 constexpr fw::Colour kOutput = fw::RGB(0x990000);
 
-fw::TextAreaProperties CountField(const char* name, int top, int tabIndex, int limit, const char* text = "") {
+// The four short number fields beside their labels: the three counts and the salience.
+fw::TextAreaProperties ShortNumberField(const char* name, int top, int tabIndex, int limit, const char* text = "") {
   return { .place = fw::Place(name, 231, top, 50, 20, tabIndex),
            .UseFocusRing = true,
            .TextFont = "Courier",
@@ -44,7 +45,8 @@ fw::PushButtonProperties Button(const char* name, int top, int tabIndex, const c
   return { .place = fw::Place(name, 400, top, 80, 30, tabIndex), .Caption = caption, .TextFont = "System" };
 }
 
-// The seven labels beside the output fields are drawn disabled.
+// The seven labels beside the output fields are disabled, and drawn in their own text colour
+// all the same, as every label is.
 fw::StaticTextProperties OutputLabel(fw::ControlPlacement place, const char* text, bool multiline = false) {
   fw::StaticTextProperties p = fw::Label(std::move(place), text, "System", 2, true);
   p.Enabled = false;
@@ -76,10 +78,10 @@ const fw::WindowProperties& ControlWndProperties() {
 
 const std::vector<ControlRow>& ControlWndControls() {
   static const std::vector<ControlRow> rows {
-    { CountField("Nvariables", 139, 0, 2), 14, nullptr, {}, &Self::Nvariables_KeyDown },
-    { CountField("Nsubjects1", 163, 1, 5), 14, nullptr, {}, &Self::Nsubjects1_KeyDown },
-    { CountField("Nsubjects2", 187, 2, 5), 14, nullptr, {}, &Self::Nsubjects2_KeyDown },
-    { CountField("sFld", 212, 3, 3, ".10"), 14, nullptr, {}, &Self::sFld_KeyDown },
+    { ShortNumberField("Nvariables", 139, 0, 2), 14, nullptr, {}, &Self::Nvariables_KeyDown },
+    { ShortNumberField("Nsubjects1", 163, 1, 5), 14, nullptr, {}, &Self::Nsubjects1_KeyDown },
+    { ShortNumberField("Nsubjects2", 187, 2, 5), 14, nullptr, {}, &Self::Nsubjects2_KeyDown },
+    { ShortNumberField("sFld", 212, 3, 3, ".10"), 14, nullptr, {}, &Self::sFld_KeyDown },
     { LoadingField("InputFld1", 20, 4), 10, nullptr, {}, &Self::InputFld1_KeyDown },
     { LoadingField("InputFld2", 157, 5), 10, nullptr, {}, &Self::InputFld2_KeyDown },
     { OutputField("rOutFld", 496, 6), 14, nullptr, {} },

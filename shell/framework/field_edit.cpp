@@ -89,10 +89,8 @@ QString FieldEdit::Admitted(const std::vector<String>& keys) const {
 void FieldEdit::insertFromMimeData(const QMimeData* source) {
   if (source == nullptr || !source->hasText())
     return;
-  QString text = source->text();
-  // One line end, whatever the source used: CRLF and lone CR become one paragraph break.
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QChar('\r'), QChar('\n'));
+  // Each line end of the source becomes one paragraph break.
+  QString text = WithLineEnds(source->text(), QChar('\n'));
   if (const int room = Room(); room >= 0 && text.size() > room)
     text.truncate(room);
   textCursor().insertText(text);

@@ -219,6 +219,7 @@ std::vector<PropertyEntry> ReadPropertySet(std::string_view set) { return Reader
 void _SetProperties(PropertyTarget& target, std::string_view set) {
   for (const auto& entry : ReadPropertySet(set))
     target.SetProperty(entry.key, entry.value);
+  target.SetComplete();
 }
 
 }  // namespace fw

@@ -78,9 +78,12 @@ public:
   // Gives the property of that name the value; a key this kind of object does not carry
   // throws PropertySetError.
   virtual void SetProperty(std::string_view key, const PropertyValue& value) = 0;
+  // Called once a whole set is given: what depends on several keys is applied here, once.
+  virtual void SetComplete() { }
 };
 
-// Applies a set's entries to the object, one after another in the set's order.
+// Applies a set's entries to the object, one after another in the set's order, then completes
+// the set.
 void _SetProperties(PropertyTarget& target, std::string_view set);
 
 }  // namespace fw

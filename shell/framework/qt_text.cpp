@@ -2,20 +2,21 @@
 
 namespace fw {
 
+QString WithLineEnds(QString text, QChar end) {
+  text.replace(QStringLiteral("\r\n"), QString(end));
+  for (const QChar lineEnd : { QChar('\r'), QChar('\n') })
+    if (lineEnd != end)
+      text.replace(lineEnd, end);
+  return text;
+}
+
 String FieldTextFromQt(const QString& plain) {
-  QString text = plain;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+  QString text = WithLineEnds(plain, QChar('\r'));
   text.replace(QChar::LineSeparator, QChar('\r'));
   text.replace(QChar::ParagraphSeparator, QChar('\r'));
-  text.replace(QChar('\n'), QChar('\r'));
   return FromQString(text);
 }
 
-QString FieldTextToQt(const String& text) {
-  QString qt = ToQString(text);
-  qt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  qt.replace(QChar('\r'), QChar('\n'));
-  return qt;
-}
+QString FieldTextToQt(const String& text) { return WithLineEnds(ToQString(text), QChar('\n')); }
 
 }  // namespace fw

@@ -1,6 +1,7 @@
 #pragma once
 
-// A label. TextAlign 0 is left, 1 centred, 2 right; a CR in its text breaks the line.
+// A label. TextAlign 0 is left, 1 centred, 2 right; a CR in its text breaks the line. It is
+// drawn in its TextColor whether it is enabled or not.
 
 #include "shell/framework/rect_control.h"
 

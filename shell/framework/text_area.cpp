@@ -65,7 +65,7 @@ void TextArea::SetText(const String& text) {
   // straddle the two parts reads as one line end only in the whole text.
   const String& current = KnownText();
   const std::size_t kept = current.size();
-  const bool extends = !m_styled && !m_edit->isReadOnly() && kept > 0 && text.size() > kept &&
+  const bool extends = !m_hasBoldRuns && !m_edit->isReadOnly() && kept > 0 && text.size() > kept &&
                        text.compare(0, kept, current) == 0 && !(current.back() == '\r' && text[kept] == '\n');
   const std::string_view added = std::string_view(text).substr(extends ? kept : 0);
   if (extends) {
@@ -81,7 +81,7 @@ void TextArea::SetText(const String& text) {
     m_edit->setPlainText(FieldTextToQt(text));
     if (m_edit->isReadOnly())
       JoinNumbers(*m_edit->document());
-    m_styled = false;
+    m_hasBoldRuns = false;
     m_text.clear();
   }
   // The widget's text has changed: it is read again, unless it reads back as it was given.
@@ -144,7 +144,7 @@ void TextArea::SetSelBold(bool bold) {
   QTextCharFormat format;
   format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
   m_edit->textCursor().mergeCharFormat(format);
-  m_styled = true;
+  m_hasBoldRuns = true;
 }
 
 StyledTextPrinter TextArea::styledTextPrinter(Graphics& graphics, double width) const {
@@ -203,9 +203,9 @@ bool TextArea::SetKindProperty(std::string_view key, const PropertyValue& value)
     UpdatePalette();
   } else if (key == "Styled" || key == "UseFocusRing" || key == "Format" || key == "Mask" || key == "DataSource" ||
              key == "DataField") {
-    // Nothing to set: the widget shows them as it always does. A styled field keeps bold runs,
-    // the focus shows in the frame, and no field of the program has a format, mask or data
-    // source.
+    // Carried, and not used: every field keeps the bold runs that SetSelBold gives it, styled
+    // or not; the focus shows in the frame; and no field of the program has a format, mask or
+    // data source.
   } else {
     return false;
   }

@@ -41,7 +41,8 @@ public:
   // Makes the selected characters bold (or plain).
   void SetSelBold(bool bold);
 
-  // The field's styled text, bold runs included, laid out for printing at width points.
+  // The field's styled text, bold runs included, laid out for printing at a width in page
+  // units (printing.h).
   StyledTextPrinter styledTextPrinter(Graphics& graphics, double width) const;
 
   std::int32_t LimitText() const { return m_limitText; }
@@ -62,7 +63,9 @@ private:
   QColor m_textColour { Qt::black };
   QColor m_backColour { Qt::white };
   bool m_hideSelection { true };
-  bool m_styled { false };  // some characters are bold
+  // Whether SetSelBold gave some characters a weight of their own since the last whole new text:
+  // text appended after them would take their weight.
+  bool m_hasBoldRuns { false };
   // The field's text as Text gives it, while m_textKnown: reading a long column from the widget
   // costs a pass over all of it.
   mutable String m_text;

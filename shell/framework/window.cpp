@@ -1,6 +1,8 @@
 #include "shell/framework/window.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,66 +19,9 @@
 #include "shell/framework/qt_colour.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/rect_control.h"
-#include "shell/framework/runtime.h"
 #include "shell/framework/window_widget.h"
 
 namespace fw {
-
-// ---- the registry of implicit instances -------------------------------------------------
-
-namespace {
-
-struct Registry {
-  std::vector<std::unique_ptr<Window>> open;
-  // Closed windows wait here until none of their handlers can be on the stack.
-  std::vector<std::unique_ptr<Window>> closed;
-};
-
-// Never destroyed by a static destructor, where Qt may be gone already: shut-down releases
-// the windows (ReleaseImplicitWindows), and so does the run time when the X connection breaks.
-Registry& TheRegistry() {
-  static auto* const registry = new Registry;
-  return *registry;
-}
-
-}  // namespace
-
-void RetireImplicitWindow(Window& window) {
-  auto& open = TheRegistry().open;
-  const auto it = std::find_if(open.begin(), open.end(), [&](const auto& w) { return w.get() == &window; });
-  if (it == open.end())
-    return;
-  TheRegistry().closed.push_back(std::move(*it));
-  open.erase(it);
-  WhenEventLoopIdle([] { TheRegistry().closed.clear(); });
-}
-
-Window* _GetImplicitWindow(std::string_view fullName) {
-  for (const auto& window : TheRegistry().open)
-    if (window->ClassFullName() == fullName)
-      return window.get();
-  return nullptr;
-}
-
-Window& RegisterImplicitWindow(std::unique_ptr<Window> window) {
-  TheRegistry().open.push_back(std::move(window));
-  return *TheRegistry().open.back();
-}
-
-void ReleaseImplicitWindows() {
-  // Newest first, so a window never outlives one it was built after.
-  auto& open = TheRegistry().open;
-  while (!open.empty())
-    open.pop_back();
-  TheRegistry().closed.clear();
-}
-
-std::vector<Window*> ImplicitWindows() {
-  std::vector<Window*> windows;
-  for (const auto& window : TheRegistry().open)
-    windows.push_back(window.get());
-  return windows;
-}
 
 Control& RuntimeWindowControlByName(const Window& window, std::string_view name) {
   return NotNil(window.FindControl(name),
@@ -213,56 +158,83 @@ void Window::ApplyTabOrder() {
   }
 }
 
+// Each key the window carries, with what its value sets. The size keys only record their
+// value: the window takes its size and limits once, when the whole set is given (SetComplete),
+// and only if the set gave one of them.
 void Window::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (key == "Width") {
-    m_width = AsInt32(value);
-  } else if (key == "Height") {
-    m_height = AsInt32(value);
-  } else if (key == "MinWidth") {
-    m_minWidth = AsInt32(value);
-  } else if (key == "MinHeight") {
-    m_minHeight = AsInt32(value);
-  } else if (key == "MaxWidth") {
-    m_maxWidth = AsInt32(value);
-  } else if (key == "MaxHeight") {
-    m_maxHeight = AsInt32(value);
-  } else if (key == "Frame") {
-    // Frame 0 is a document window, which shows the menu bar; any other frame is a
-    // dialog-like window without one.
-    m_frame = AsInt32(value);
-    m_widget->setWindowFlag(Qt::Dialog, m_frame != 0);
-  } else if (key == "HasBackColor") {
-    m_widget->setAutoFillBackground(AsBoolean(value));
-  } else if (key == "BackColor") {
-    QPalette palette = m_widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(AsColour(value)));
-    m_widget->Content().setPalette(palette);
-    m_widget->Content().setAutoFillBackground(m_widget->autoFillBackground());
-  } else if (key == "Title") {
+  struct KeySetter final {
+    std::string_view key;
+    void (*set)(Window&, const PropertyValue&);
+    bool sizes { false };
+  };
+  static constexpr KeySetter kSetters[] = {
+    { "Width", [](Window& w, const PropertyValue& v) { w.m_width = AsInt32(v); }, true },
+    { "Height", [](Window& w, const PropertyValue& v) { w.m_height = AsInt32(v); }, true },
+    { "MinWidth", [](Window& w, const PropertyValue& v) { w.m_minWidth = AsInt32(v); }, true },
+    { "MinHeight", [](Window& w, const PropertyValue& v) { w.m_minHeight = AsInt32(v); }, true },
+    { "MaxWidth", [](Window& w, const PropertyValue& v) { w.m_maxWidth = AsInt32(v); }, true },
+    { "MaxHeight", [](Window& w, const PropertyValue& v) { w.m_maxHeight = AsInt32(v); }, true },
+    { "Resizeable", [](Window& w, const PropertyValue& v) { w.m_resizeable = AsBoolean(v); }, true },
+    // Frame 0 is a document window, which shows the menu bar; any other frame is a dialog-like
+    // window without one.
+    { "Frame",
+      [](Window& w, const PropertyValue& v) {
+        w.m_frame = AsInt32(v);
+        w.m_widget->setWindowFlag(Qt::Dialog, w.m_frame != 0);
+      } },
+    { "HasBackColor", [](Window& w, const PropertyValue& v) { w.m_widget->setAutoFillBackground(AsBoolean(v)); } },
+    { "BackColor",
+      [](Window& w, const PropertyValue& v) {
+        QPalette palette = w.m_widget->palette();
+        palette.setColor(QPalette::Window, ToQColor(AsColour(v)));
+        w.m_widget->Content().setPalette(palette);
+        w.m_widget->Content().setAutoFillBackground(w.m_widget->autoFillBackground());
+      } },
     // Qt names a window with an empty title after the program; a blank keeps the bar empty.
-    const QString title = ToQString(AsString(value));
-    m_widget->setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
-  } else if (key == "Visible") {
-    m_visibleWhenBuilt = AsBoolean(value);
-  } else if (key == "MenuBarVisible") {
-    m_menuBarVisible = AsBoolean(value);
-  } else if (key == "CloseButton") {
-    m_widget->setWindowFlag(Qt::CustomizeWindowHint);
-    m_widget->setWindowFlag(Qt::WindowTitleHint);
-    m_widget->setWindowFlag(Qt::WindowCloseButtonHint, AsBoolean(value));
-  } else if (key == "MinimizeButton") {
-    m_widget->setWindowFlag(Qt::WindowMinimizeButtonHint, AsBoolean(value));
-  } else if (key == "MaximizeButton") {
-    m_widget->setWindowFlag(Qt::WindowMaximizeButtonHint, AsBoolean(value));
-  } else if (key == "Resizeable") {
-    m_resizeable = AsBoolean(value);
-  } else if (key == "FullScreen") {
-    if (AsBoolean(value))
-      m_widget->setWindowState(Qt::WindowFullScreen);
-  } else if (key != "Placement" && key != "Composite" && key != "LiveResize" && key != "MacProcID") {
+    { "Title",
+      [](Window& w, const PropertyValue& v) {
+        const QString title = ToQString(AsString(v));
+        w.m_widget->setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
+      } },
+    { "Visible", [](Window& w, const PropertyValue& v) { w.m_visibleWhenBuilt = AsBoolean(v); } },
+    { "MenuBarVisible", [](Window& w, const PropertyValue& v) { w.m_menuBarVisible = AsBoolean(v); } },
+    { "CloseButton",
+      [](Window& w, const PropertyValue& v) {
+        w.m_widget->setWindowFlag(Qt::CustomizeWindowHint);
+        w.m_widget->setWindowFlag(Qt::WindowTitleHint);
+        w.m_widget->setWindowFlag(Qt::WindowCloseButtonHint, AsBoolean(v));
+      } },
+    { "MinimizeButton",
+      [](Window& w, const PropertyValue& v) {
+        w.m_widget->setWindowFlag(Qt::WindowMinimizeButtonHint, AsBoolean(v));
+      } },
+    { "MaximizeButton",
+      [](Window& w, const PropertyValue& v) {
+        w.m_widget->setWindowFlag(Qt::WindowMaximizeButtonHint, AsBoolean(v));
+      } },
+    { "FullScreen",
+      [](Window& w, const PropertyValue& v) {
+        if (AsBoolean(v))
+          w.m_widget->setWindowState(Qt::WindowFullScreen);
+      } },
+    // Carried, with nothing to set: the window is placed by Show (centred), and the others have
+    // no meaning here.
+    { "Placement", [](Window&, const PropertyValue&) {} },
+    { "Composite", [](Window&, const PropertyValue&) {} },
+    { "LiveResize", [](Window&, const PropertyValue&) {} },
+    { "MacProcID", [](Window&, const PropertyValue&) {} },
+  };
+  const auto* const setter =
+      std::find_if(std::begin(kSetters), std::end(kSetters), [&](const auto& entry) { return entry.key == key; });
+  if (setter == std::end(kSetters))
     throw PropertySetError("a window has no property '" + std::string(key) + "'", std::string(key), 0);
-  }
-  ApplySizeLimits();
+  setter->set(*this, value);
+  m_sizeGiven = m_sizeGiven || setter->sizes;
+}
+
+void Window::SetComplete() {
+  if (std::exchange(m_sizeGiven, false))
+    ApplySizeLimits();
 }
 
 void Window::ApplySizeLimits() {

@@ -3,8 +3,9 @@
 // The base of the program's windows. A window is built by Constructor, which runs its hooks
 // Layout, CreateControls and AddMenuHandlers and then raises Open; its controls are entered
 // under their names and found by them. Every window class has one implicit instance, kept in
-// the registry below and reached through the class's accessor (ImplicitWindow): a window the
-// user closes leaves the registry, so the accessor then builds a new one. Hiding keeps it.
+// the registry (window_registry.h) and reached through the class's accessor (ImplicitWindow):
+// a window the user closes leaves the registry, so the accessor then builds a new one. Hiding
+// keeps it.
 
 #include <cstdint>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "shell/framework/menu_handlers.h"
 #include "shell/framework/nil_object_exception.h"
 #include "shell/framework/property_set.h"
+#include "shell/framework/window_registry.h"
 
 class QWidget;
 
@@ -60,6 +62,8 @@ public:
   const std::vector<std::unique_ptr<Control>>& Controls() const { return m_controls; }
 
   void SetProperty(std::string_view key, const PropertyValue& value) override;
+  // The window takes the size and the size limits that the set gave, if it gave any.
+  void SetComplete() override;
 
   // The window's own bar, or none. A document window (Frame 0) shows its own bar at its top,
   // or else the application's.
@@ -116,6 +120,7 @@ private:
   bool m_visibleWhenBuilt { true };
   bool m_showPending { false };
   bool m_resizeable { true };
+  bool m_sizeGiven { false };  // a size key came in the set being given
   std::int32_t m_frame { 0 };
   int m_width { 0 };
   int m_height { 0 };
@@ -149,18 +154,6 @@ void Window::_AddMenuHandler(std::string_view itemName, Window& receiver, bool (
   W& target = WindowAs<W>(receiver);
   _AddMenuHandler(itemName, [&target, operation] { return (target.*operation)(); });
 }
-
-// The registered instance of the window class of that full name, or nullptr.
-Window* _GetImplicitWindow(std::string_view fullName);
-// Enters a new window in the registry, which keeps it until it is closed or released.
-Window& RegisterImplicitWindow(std::unique_ptr<Window> window);
-// Releases every window: at shut-down, or when the X connection breaks.
-void ReleaseImplicitWindows();
-// Takes a window out of the registry and releases it once no handler can be on the stack: when
-// the event loop next waits with no event being handled (WhenEventLoopIdle).
-void RetireImplicitWindow(Window& window);
-// Every registered window, oldest first.
-std::vector<Window*> ImplicitWindows();
 
 // The accessor of a window class W with a constant kClassFullName: the registered instance,
 // or else a new one, registered and built. A window whose building fails is released, so the

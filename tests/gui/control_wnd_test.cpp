@@ -59,6 +59,15 @@ protected:
 
   fw::TextArea& Field(const char* name) { return fw::ControlAs<fw::TextArea>(window, name); }
 
+  // The field of that name holding text, with length characters from start selected.
+  fw::TextArea& FieldWithSelection(const char* name, const char* text, int start, int length) {
+    fw::TextArea& field = Field(name);
+    field.SetText(text);
+    field.SetSelStart(start);
+    field.SetSelLength(length);
+    return field;
+  }
+
   // nv variables, 100 subjects in each sample, salience .30.
   void TypeNumbers(const char* nv) {
     Field("Nvariables").SetText(nv);
@@ -227,6 +236,49 @@ TEST_F(ControlWndTest, ControlKeysAsTheFamiliesTakeThem) {
       }
     }
   }
+}
+
+// A selection typed over makes room: a full count field takes a digit in place of its
+// selected characters, and keeps to its limit after them.
+TEST_F(ControlWndTest, TypingOverASelectionReplacesItWithinTheLimit) {
+  const struct {
+    const char* field;
+    const char* before;
+    int selStart, selLength;
+    const char* typed;
+    const char* kept;
+  } cases[] = {
+    { "Nvariables", "99", 0, 2, "5", "5" },      { "Nvariables", "99", 1, 1, "5", "95" },
+    { "Nvariables", "99", 0, 1, "57", "59" },  // the 7 finds the field full again
+    { "Nsubjects2", "12345", 1, 3, "0", "105" }, { "sFld", ".10", 0, 3, ".25", ".25" },
+  };
+  for (const auto& c : cases) {
+    fw::TextArea& field = FieldWithSelection(c.field, c.before, c.selStart, c.selLength);
+    QTest::keyClicks(&field.Edit(), c.typed);
+    EXPECT_EQ(field.Text(), c.kept) << c.field << " " << c.before << " typed over with " << c.typed;
+  }
+  EXPECT_EQ(feedback.beeps, 0);
+}
+
+// Return breaks the line of a field that takes it only where the limit leaves room for one
+// more character; a full field swallows it without a beep.
+TEST_F(ControlWndTest, ReturnBreaksTheLineOnlyWithinTheLimit) {
+  const struct {
+    const char* field;
+    const char* before;
+    int selStart, selLength;
+    const char* kept;
+  } cases[] = {
+    { "Nvariables", "12", 2, 0, "12" },       { "Nvariables", "1", 1, 0, "1\r" },
+    { "Nvariables", "12", 0, 2, "\r" },                                             // in place of the selection
+    { "Nsubjects1", "12345", 5, 0, "12345" }, { "InputFld1", ".5", 2, 0, ".5\r" },  // a column has no limit
+  };
+  for (const auto& c : cases) {
+    fw::TextArea& field = FieldWithSelection(c.field, c.before, c.selStart, c.selLength);
+    QTest::keyClick(&field.Edit(), Qt::Key_Return);
+    EXPECT_EQ(field.Text(), c.kept) << c.field << " " << c.before;
+  }
+  EXPECT_EQ(feedback.beeps, 0);
 }
 
 // What typing inserts besides plain keys goes through the same filters, one character at a

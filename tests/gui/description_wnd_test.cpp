@@ -24,6 +24,7 @@
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
+#include "shell/description_wnd_layout.h"
 #include "shell/framework/text_area.h"
 #include "shell/help_text.h"
 #include "tests/gui/shell_fixture.h"
@@ -90,6 +91,16 @@ qsizetype NumbersFromTheirPoint(const QString& text) {
 // The empty lines of the help text, which print as lines without a word.
 int EmptyLines() { return static_cast<int>(HelpText().split(QLatin1Char('\r')).count(QString())); }
 
+// The Alignment code in the set that the window builds the field of that name from.
+std::int32_t AlignmentInTheSet(const std::string& name) {
+  for (const fw::ControlRecord& record : DescriptionWnd::DescriptionWndControls())
+    if (fw::NameOf(record) == name)
+      for (const fw::PropertyEntry& entry : fw::ReadPropertySet(fw::SetOf(record)))
+        if (entry.key == "Alignment")
+          return fw::AsInt32(entry.value);
+  return -1;
+}
+
 class DescriptionWndTest : public testing_support::ShellTest {
 protected:
   fw::TextArea& Field(const char* name) { return fw::ControlAs<fw::TextArea>(DescriptionWnd::DescriptionWnd(), name); }
@@ -111,13 +122,16 @@ TEST_F(DescriptionWndTest, TheHelpTextStandsReadOnlyInFrontOfAnEmptyField) {
     const char* name;
     QRect geometry;
     int pixelSize;
+    std::int32_t alignment;  // the set's code: 0 and 1 both lay the text out from the left
     std::string text;
   };
   for (const Expected& e :
-       { Expected { "DescribeFld", QRect(1, -1, 427, 478), 10, "\r" },
-         Expected { "DescribeFld2", QRect(-1, -1, 429, 476), 11, std::string(shell::HelpText()) } }) {
+       { Expected { "DescribeFld", QRect(1, -1, 427, 478), 10, 0, "\r" },
+         Expected { "DescribeFld2", QRect(-1, -1, 429, 476), 11, 1, std::string(shell::HelpText()) } }) {
     const fw::TextArea& field = Field(e.name);
     EXPECT_EQ(field.Widget().geometry(), e.geometry) << e.name;
+    EXPECT_EQ(AlignmentInTheSet(e.name), e.alignment) << e.name;
+    EXPECT_EQ(field.Edit().document()->defaultTextOption().alignment(), Qt::AlignLeft) << e.name;
     EXPECT_EQ(field.Edit().document()->defaultFont().pixelSize(), e.pixelSize) << e.name;
     EXPECT_EQ(field.Text(), e.text) << e.name;
     EXPECT_TRUE(field.Edit().isReadOnly()) << e.name;
@@ -178,6 +192,19 @@ TEST_F(DescriptionWndTest, NoLineOfTheHelpTextEndsInsideANumberHoweverWideTheWin
     const QString shown = ShownLines(field);
     EXPECT_EQ(NumbersFromTheirPoint(shown), NumbersFromTheirPoint(HelpText())) << "at a width of " << width;
     EXPECT_EQ(Printable(shown).toStdString(), Printable(HelpText()).toStdString());
+  }
+}
+
+// Both fields are locked at all four edges: they grow and shrink with the window, across and
+// down.
+TEST_F(DescriptionWndTest, TheFieldsFollowEveryEdgeOfTheWindow) {
+  auto& help = DescriptionWnd::DescriptionWnd();
+  const QSize built = help.TopLevel().size();
+  for (const QSize grown : { QSize(73, 109), QSize(-120, -200), QSize(0, 50) }) {
+    help.TopLevel().resize(built + grown);
+    ASSERT_EQ(help.Content().size(), QSize(427, 491) + grown);
+    EXPECT_EQ(Field("DescribeFld").Widget().geometry(), QRect(1, -1, 427 + grown.width(), 478 + grown.height()));
+    EXPECT_EQ(Field("DescribeFld2").Widget().geometry(), QRect(-1, -1, 429 + grown.width(), 476 + grown.height()));
   }
 }
 

@@ -58,8 +58,11 @@ TEST(KeyTextTest, WhichKeysReachKeyDownAndAsWhat) {
     { Qt::Key_Enter, Qt::KeypadModifier, "\r", false, { "\r" }, "\r" },
     { Qt::Key_Escape, Qt::NoModifier, "\x1B", false, { "\x1B" }, "\x1B" },
     { Qt::Key_Delete, Qt::NoModifier, "\x7F", false, { "\x7F" }, "\x7F" },
+    // With Ctrl, Alt or Meta held a control key is a chord that the field serves itself.
     { Qt::Key_Backspace, Qt::ControlModifier, "\b", false, {}, "" },
     { Qt::Key_Return, Qt::AltModifier, "\r", false, {}, "" },
+    { Qt::Key_Backspace, Qt::MetaModifier, "\b", false, {}, "" },
+    { Qt::Key_Return, Qt::MetaModifier | Qt::ShiftModifier, "\r", false, {}, "" },
     // Tab: the handler's key where the field accepts tabs; else it moves the focus.
     { Qt::Key_Tab, Qt::NoModifier, "\t", true, { "\t" }, "\t" },
     { Qt::Key_Tab, Qt::NoModifier, "\t", false, {}, "\t" },

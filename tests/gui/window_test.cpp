@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include "shell/framework/line_wrap.h"
+#include "shell/framework/property_records.h"
 #include "shell/framework/property_set.h"
 #include "shell/framework/push_button.h"
 #include "shell/framework/qt_text.h"
@@ -326,6 +327,21 @@ TEST_F(WindowTest, AWindowBuiltVisibleReachesTheScreenWhenTheEventLoopTurnsUnles
   EXPECT_FALSE(onScreenWhenBuilt);
   EXPECT_FALSE(hidden.IsVisible());
   EXPECT_FALSE(OnScreen(hidden));
+}
+
+// A window takes its size from a set that gives one, and keeps the size the user gave it
+// through a set that gives none.
+TEST_F(WindowTest, ASetResizesTheWindowOnlyWhenItGivesASize) {
+  SampleWnd& w = Sample();
+  QWidget& top = w.TopLevel();
+  fw::_SetProperties(w, fw::PropertySetOf(fw::WindowProperties { .Width = 300, .Height = 200, .Title = "One" }));
+  EXPECT_EQ(top.size(), QSize(300, 200));
+  top.resize(350, 250);
+  fw::_SetProperties(w, fw::PropertySetBuilder().String("Title", "Two").Boolean("Visible", true).bytes());
+  EXPECT_EQ(top.windowTitle(), QStringLiteral("Two"));
+  EXPECT_EQ(top.size(), QSize(350, 250));
+  fw::_SetProperties(w, fw::PropertySetBuilder().Int32("Height", 220).bytes());
+  EXPECT_EQ(top.size(), QSize(300, 220));
 }
 
 TEST_F(WindowTest, ShowRestoresAMinimizedWindow) {

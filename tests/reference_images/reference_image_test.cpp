@@ -6,10 +6,15 @@
 // pale copy of the reference) beside the build, in <build>/tests/reference_images/, and names
 // them.
 //
+// What a picture cannot show is compared too: each window's controls as they stand, one line
+// each (place and size, colours, alignment, font, state), against the window's
+// <name>-controls.txt in this folder. A label one pixel taller than its text changes no pixel,
+// but it changes that line.
+//
 // After an intended change of a window's look, renew the references and commit them:
 //   QUILLON_RENEW_REFERENCE_IMAGES=1 ctest --test-dir <build> -R ReferenceImage
-// The renewal writes this folder's PNGs anew from the renderings; look at each (positions,
-// captions, colours and fonts of the window's table) before committing it.
+// The renewal writes this folder's PNGs and control lists anew from the renderings; look at
+// each (positions, captions, colours and fonts of the window's table) before committing it.
 //
 // The renderings are pinned so that they depend on the program alone: the offscreen platform
 // at scale 1, the Fusion style with its standard palette, and the windows hidden while they
@@ -19,20 +24,30 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTextEdit>
 
 #include "calculator/control_wnd.h"
 #include "shell/about_wnd.h"
 #include "shell/description_wnd.h"
+#include "shell/framework/canvas.h"
 #include "shell/framework/push_button.h"
+#include "shell/framework/qt_colour.h"
+#include "shell/framework/rectangle.h"
+#include "shell/framework/static_text.h"
+#include "shell/framework/text_area.h"
 #include "tests/gui/shell_fixture.h"
 #include "tests/support/first_sample.h"
 
@@ -44,8 +59,10 @@ const fs::path kReferences = fs::path(QUILLON_SOURCE_DIR) / "tests" / "reference
 const fs::path kRenderings = fs::path(QUILLON_RENDERING_DIR);
 
 // A pixel differs when one of its channels differs by more than this; smaller differences are
-// the edges of anti-aliased glyphs, which a font's minor version may shift.
-constexpr int kChannelTolerance = 32;
+// the edges of anti-aliased glyphs, which a font's minor version may shift. A text colour
+// changed by twice as much (the About notice's #C43C13 as #DD3C13) makes some 200 pixels of
+// the About window differ.
+constexpr int kChannelTolerance = 12;
 // A test fails when a greater share of the pixels differs: 13 pixels of the main window, where
 // one changed character of a label already makes some 70.
 constexpr double kMostDifferingShare = 1.0 / 20000;
@@ -78,6 +95,60 @@ Difference Compare(const QImage& reference, const QImage& rendering) {
   return d;
 }
 
+std::string Hex(const QColor& colour) { return colour.name().toUpper().toStdString(); }
+
+std::string Font(const QFont& font) {
+  return " font " + std::to_string(font.pixelSize()) + (font.bold() ? "px bold" : "px");
+}
+
+std::string Alignment(Qt::Alignment alignment) {
+  const Qt::Alignment across = alignment & Qt::AlignHorizontal_Mask;
+  const Qt::Alignment down = alignment & Qt::AlignVertical_Mask;
+  return std::string(" align ") +
+         (across == Qt::AlignLeft      ? "left"
+          : across == Qt::AlignHCenter ? "centre"
+                                       : "right") +
+         (down == Qt::AlignTop       ? " top"
+          : down == Qt::AlignVCenter ? " middle"
+                                     : "");
+}
+
+// One control as it stands: its name, place and size, state, and what its kind shows.
+std::string ControlAsBuilt(const fw::RectControl& control) {
+  std::ostringstream line;
+  const QWidget& widget = control.Widget();
+  const QRect place = widget.geometry();
+  line << control.Name() << ' ' << place.left() << ',' << place.top() << ' ' << place.width() << 'x' << place.height()
+       << (widget.isEnabled() ? " enabled" : " disabled")
+       << (widget.isVisibleTo(widget.parentWidget()) ? "" : " hidden");
+  if (const auto* field = dynamic_cast<const fw::TextArea*>(&control)) {
+    const QTextEdit& edit = field->Edit();
+    line << " field" << Font(edit.font()) << ' ' << Hex(edit.palette().color(QPalette::Text)) << " on "
+         << Hex(edit.palette().color(QPalette::Base)) << Alignment(edit.document()->defaultTextOption().alignment())
+         << (edit.isReadOnly() ? " read-only" : "") << " limit " << field->LimitText();
+  } else if (const auto* label = dynamic_cast<const fw::StaticText*>(&control)) {
+    line << " label" << Font(label->Label().font()) << ' ' << Hex(label->Label().palette().color(QPalette::WindowText))
+         << Alignment(label->Label().alignment());
+  } else if (const auto* button = dynamic_cast<const fw::PushButton*>(&control)) {
+    line << " button" << Font(button->Button().font());
+  } else if (const auto* rule = dynamic_cast<const fw::Rectangle*>(&control)) {
+    line << " rule " << Hex(fw::ToQColor(rule->FillColor())) << " edges " << Hex(fw::ToQColor(rule->TopLeftColor()))
+         << ' ' << Hex(fw::ToQColor(rule->BottomRightColor())) << " width " << rule->BorderWidth();
+  } else {
+    line << (dynamic_cast<const fw::Canvas*>(&control) != nullptr ? " canvas" : " other");
+  }
+  return line.str();
+}
+
+// The window's controls as they stand, one line each in creation order.
+std::string ControlsAsBuilt(const fw::Window& window) {
+  std::string lines;
+  for (const auto& control : window.Controls())
+    if (const auto* rect = dynamic_cast<const fw::RectControl*>(control.get()))
+      lines += ControlAsBuilt(*rect) + '\n';
+  return lines;
+}
+
 class ReferenceImageTest : public testing_support::ShellTest {
 protected:
   static void SetUpTestSuite() {
@@ -94,12 +165,20 @@ protected:
     ASSERT_EQ(pixmap.devicePixelRatio(), 1.0) << "the references are renderings at scale 1";
     const QImage rendering = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
     const fs::path reference = kReferences / (name + ".png");
+    const fs::path controlsReference = kReferences / (name + "-controls.txt");
+    const std::string controls = ControlsAsBuilt(window);
 
     if (std::getenv("QUILLON_RENEW_REFERENCE_IMAGES") != nullptr) {
       ASSERT_TRUE(rendering.save(QString::fromStdString(reference.string())));
-      std::printf("renewed %s\n", reference.c_str());
+      std::ofstream(controlsReference) << controls;
+      std::printf("renewed %s and %s\n", reference.c_str(), controlsReference.c_str());
       return;
     }
+    std::ostringstream expectedControls;
+    expectedControls << std::ifstream(controlsReference).rdbuf();
+    EXPECT_EQ(controls, expectedControls.str())
+        << name << ": the controls stand otherwise than in " << controlsReference
+        << "\n  after an intended change: QUILLON_RENEW_REFERENCE_IMAGES=1 ctest -R ReferenceImage";
     const QImage expected = QImage(QString::fromStdString(reference.string())).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(expected.isNull()) << "no reference image " << reference;
     const int mostDiffering = static_cast<int>(kMostDifferingShare * expected.width() * expected.height());
