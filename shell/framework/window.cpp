@@ -18,6 +18,7 @@
 #include "shell/framework/qt_text.h"
 #include "shell/framework/rect_control.h"
 #include "shell/framework/runtime.h"
+#include "shell/framework/window_placement.h"
 #include "shell/framework/window_widget.h"
 
 namespace fw {
@@ -132,12 +133,10 @@ void Window::CancelShowWhenBuilt() {
 void Window::Show() {
   CancelShowWhenBuilt();
   if (!m_placed) {
-    // Placement 0: the window opens centred on the screen.
+    // Placement 0: the window opens centred on the screen, its title bar within reach.
     m_placed = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      const QRect area = screen->availableGeometry();
-      m_widget->move(area.center() - QPoint(m_widget->width() / 2, m_widget->height() / 2));
-    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      m_widget->move(PlacedTopLeft(screen->availableGeometry(), m_widget->size()));
   }
   // A minimized window comes back too; showing it alone would leave it an icon.
   if (m_widget->isMinimized())
