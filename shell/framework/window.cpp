@@ -4,11 +4,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 #include "shell/framework/application.h"
@@ -135,8 +133,7 @@ void Window::Show() {
   if (!m_placed) {
     // Placement 0: the window opens centred on the screen, its title bar within reach.
     m_placed = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-      m_widget->move(PlacedTopLeft(screen->availableGeometry(), m_widget->size()));
+    PlaceOnScreen(*m_widget);
   }
   // A minimized window comes back too; showing it alone would leave it an icon.
   if (m_widget->isMinimized())
