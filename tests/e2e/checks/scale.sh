@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Large and fractional scales, on an X server of 1920x1080 with a window manager of their own:
 # at QT_SCALE_FACTOR 2 the main window (1000x1138 pixels) is taller than the screen and opens
 # with its frame's top-left corner, title bar included, on the screen; at 1.25 every field of
@@ -83,10 +84,11 @@ quit_scaled() {  # FACTOR
 }
 
 scale_checks() {
-  local scale_xvfb scale_ob="" shot frame x y w h bar missing
+  local scale_xvfb scale_ob="" scale_exit_trap shot frame x y w h bar missing
   Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$LOGS/display-scale" 2>"$LOGS/xvfb-scale.log" &
   scale_xvfb=$!
   # The server and its window manager go down with the run, however it ends.
+  scale_exit_trap=$(trap -p EXIT)
   trap 'kill $scale_ob $scale_xvfb 2>/dev/null; clean_up' EXIT
   scale_display_ready() { [ -s "$LOGS/display-scale" ]; }
   if ! wait_until 10000 scale_display_ready; then
@@ -94,7 +96,10 @@ scale_checks() {
   else
     local -x DISPLAY
     DISPLAY=:$(head -n 1 "$LOGS/display-scale")
-    openbox --sm-disable --config-file "$E2E/openbox-rc.xml" >"$LOGS/openbox-scale.log" 2>&1 &
+    # openbox keeps a log and a cache in its home: it gets one of the test's own.
+    mkdir -p "$WORK/scale-wm-home"
+    HOME=$WORK/scale-wm-home XDG_CACHE_HOME=$WORK/scale-wm-home/.cache XDG_CONFIG_HOME=$WORK/scale-wm-home/.config \
+      openbox --sm-disable --config-file "$E2E/openbox-rc.xml" >"$LOGS/openbox-scale.log" 2>&1 &
     scale_ob=$!
     if ! wait_until 10000 wm_ready; then
       fail "openbox did not start on the 1920x1080 display"
@@ -129,7 +134,7 @@ scale_checks() {
   fi
   kill $scale_ob "$scale_xvfb" 2>/dev/null
   wait $scale_ob "$scale_xvfb" 2>/dev/null
-  trap clean_up EXIT
+  eval "$scale_exit_trap"
 }
 
 step "at scale 2 on a 1920x1080 screen the main window's frame starts on the screen; at 1.25 the fields' borders are whole"
