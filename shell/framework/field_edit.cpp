@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "shell/framework/field_border.h"
 #include "shell/framework/key_text.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/text_area.h"
@@ -11,9 +12,15 @@
 
 namespace fw {
 
-FieldEdit::FieldEdit(TextArea& field) : m_field(field) {
+FieldEdit::FieldEdit(TextArea& field) : m_field(field), m_border(new FieldBorder(*this)) {
   setAcceptRichText(false);
   setTabChangesFocus(true);
+}
+
+// The style's frame keeps the text inside the border's width; the border itself is drawn over it.
+void FieldEdit::SetBorder(bool shown) {
+  setFrameShape(shown ? QFrame::StyledPanel : QFrame::NoFrame);
+  m_border->setVisible(shown);
 }
 
 int FieldEdit::CharacterCount() const { return document()->characterCount() - 1; }

@@ -12,6 +12,7 @@
 
 namespace fw {
 
+class FieldBorder;
 class TextArea;
 
 class FieldEdit final : public QTextEdit {
@@ -22,6 +23,8 @@ public:
 
   // Characters in the field, a line end counting as one.
   int CharacterCount() const;
+  // Shows the field's border, or none.
+  void SetBorder(bool shown);
 
 protected:
   bool event(QEvent* event) override;
@@ -37,6 +40,7 @@ private:
   int Room() const;
 
   TextArea& m_field;
+  FieldBorder* m_border { nullptr };
 };
 
 }  // namespace fw

@@ -181,7 +181,7 @@ bool TextArea::SetKindProperty(std::string_view key, const PropertyValue& value)
     option.setAlignment(FieldAlignment(AsInt32(value)));
     m_edit->document()->setDefaultTextOption(option);
   } else if (key == "Border") {
-    m_edit->setFrameShape(AsBoolean(value) ? QFrame::StyledPanel : QFrame::NoFrame);
+    m_edit->SetBorder(AsBoolean(value));
   } else if (key == "Multiline") {
     m_edit->setLineWrapMode(AsBoolean(value) ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
   } else if (key == "ScrollbarVertical") {

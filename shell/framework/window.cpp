@@ -6,11 +6,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 #include "shell/framework/application.h"
@@ -19,6 +17,7 @@
 #include "shell/framework/qt_colour.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/rect_control.h"
+#include "shell/framework/window_placement.h"
 #include "shell/framework/window_widget.h"
 
 namespace fw {
@@ -77,12 +76,9 @@ void Window::CancelShowWhenBuilt() {
 void Window::Show() {
   CancelShowWhenBuilt();
   if (!m_placed) {
-    // Placement 0: the window opens centred on the screen.
+    // Placement 0: the window opens centred on the screen, its title bar within reach.
     m_placed = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      const QRect area = screen->availableGeometry();
-      m_widget->move(area.center() - QPoint(m_widget->width() / 2, m_widget->height() / 2));
-    }
+    PlaceOnScreen(*m_widget);
   }
   // A minimized window comes back too; showing it alone would leave it an icon.
   if (m_widget->isMinimized())
