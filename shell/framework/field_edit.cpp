@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "shell/framework/clipboard_text.h"
 #include "shell/framework/key_text.h"
 #include "shell/framework/qt_text.h"
 #include "shell/framework/text_area.h"
@@ -87,7 +88,9 @@ QString FieldEdit::Admitted(const std::vector<String>& keys) const {
 }
 
 void FieldEdit::insertFromMimeData(const QMimeData* source) {
-  if (source == nullptr || !source->hasText())
+  const bool hasText = source != nullptr && source->hasText();
+  NotePasteFound(source, hasText);
+  if (!hasText)
     return;
   QString text = source->text();
   // One line end, whatever the source used: CRLF and lone CR become one paragraph break.

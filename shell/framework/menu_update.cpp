@@ -3,6 +3,7 @@
 #include <QTextEdit>
 
 #include "shell/framework/application.h"
+#include "shell/framework/clipboard_text.h"
 #include "shell/framework/runtime.h"
 #include "shell/framework/window.h"
 
@@ -23,7 +24,9 @@ constexpr EditCommand kEditCommands[] = {
     [](QTextEdit& f) { f.undo(); } },
   { "EditCut", [](const QTextEdit& f) { return !f.isReadOnly() && HasSelection(f); }, [](QTextEdit& f) { f.cut(); } },
   { "EditCopy", HasSelection, [](QTextEdit& f) { f.copy(); } },
-  { "EditPaste", [](const QTextEdit& f) { return !f.isReadOnly() && f.canPaste(); }, [](QTextEdit& f) { f.paste(); } },
+  // Paste's rule asks no other program: the update runs before every shortcut and menu.
+  { "EditPaste", [](const QTextEdit& f) { return !f.isReadOnly() && ClipboardMayHoldText(); },
+    [](QTextEdit& f) { f.paste(); } },
 };
 
 const EditCommand* EditCommandFor(const MenuItem& item) {

@@ -1,6 +1,7 @@
 // The shared menu bar: its tree, the lookups and accessors, the menu update of the window in
 // front, the choice of an item, and the bar as a real QMenuBar with its shortcuts.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <typeinfo>
@@ -10,7 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -255,6 +258,31 @@ TEST_F(ShellTest, TheEditItemsActOnTheFocusedFieldWhenTheyCan) {
   fw::UpdateMenuItems(Menu::Menu(), &probe);
   EXPECT_EQ(EnabledItems(), (Names { "FileMenu", "Print", "FileQuit", "UntitledMenu0", "EditCopy", "WindowMenu",
                                      "DescriptionMenuItem", "AboutPXM" }));
+}
+
+TEST_F(ShellTest, PasteIsOnExactlyWhileTheClipboardHoldsText) {
+  ProbeWnd& probe = Probe();
+  probe.Field().Edit().setFocus();
+  const auto imageOnly = [] {
+    auto* data = new QMimeData;
+    data->setImageData(QImage(2, 2, QImage::Format_RGB32));
+    return data;
+  };
+  const struct {
+    const char* held;
+    std::function<void()> put;
+    bool pasteOn;
+  } cases[] = {
+    { "text", [] { QApplication::clipboard()->setText(QStringLiteral(".5")); }, true },
+    { "an empty text", [] { QApplication::clipboard()->setText(QString()); }, false },
+    { "an image alone", [&imageOnly] { QApplication::clipboard()->setMimeData(imageOnly()); }, false },
+    { "nothing", [] { QApplication::clipboard()->clear(); }, false },
+  };
+  for (const auto& c : cases) {
+    c.put();
+    fw::UpdateMenuItems(Menu::Menu(), &probe);
+    EXPECT_EQ(Item("EditPaste").Enabled(), c.pasteOn) << c.held;
+  }
 }
 
 TEST_F(ShellTest, PasteReachesTheMainWindowsLoadingColumn) {
