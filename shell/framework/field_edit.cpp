@@ -87,8 +87,10 @@ QString FieldEdit::Admitted(const std::vector<String>& keys) const {
   return admitted;
 }
 
+// Another program's data is asked for its formats once: on data without any, Qt asks again at
+// each question (hasText alone asks twice) and waits each time for an owner that never answers.
 void FieldEdit::insertFromMimeData(const QMimeData* source) {
-  const bool hasText = source != nullptr && source->hasText();
+  const bool hasText = source != nullptr && !source->formats().isEmpty() && source->hasText();
   NotePasteFound(source, hasText);
   if (!hasText)
     return;
