@@ -1,7 +1,8 @@
 # A CLIPBOARD owner that never answers (a frozen program, a stalled clipboard bridge): with the
 # focus in a loading column, Copy, Cut, Undo and opening the Edit menu ask it nothing, so the
 # program answers a ping at once; Paste asks it once and waits no longer than Qt's own
-# timeout; Ctrl+Q ends the program quickly with status 0. Sourced by tests/e2e/run.
+# timeout; a copy of text takes the clipboard over without asking; Ctrl+Q ends the program
+# quickly with status 0. The owner counts the requests it ignores. Sourced by tests/e2e/run.
 
 step "a CLIPBOARD owner that never answers: Ctrl+C, Ctrl+X, Ctrl+Z and the Edit menu stay quick, Ctrl+V waits once, Ctrl+Q quits"
 X_CLIENTS=$WORK/x_clients
@@ -16,11 +17,18 @@ else
   click_control InputFld1
   type_text ".5"  # something to undo; nothing is selected, so Copy and Cut leave the clipboard alone
 
-  "$X_CLIENTS/never_answering_owner" >"$OWNER_LOG" 2>&1 &
-  OWNER_PID=$!
-  owner_ready() { grep -q '^owner$' "$OWNER_LOG"; }
+  : >"$OWNER_LOG"
+  owners() { grep -c '^owner$' "$OWNER_LOG"; }
   requests() { grep -c '^request ' "$OWNER_LOG"; }
-  wait_until 5000 owner_ready || fail "the never-answering owner did not take the CLIPBOARD selection"
+  start_owner() {
+    local before
+    before=$(owners)
+    "$X_CLIENTS/never_answering_owner" >>"$OWNER_LOG" 2>&1 &
+    OWNER_PID=$!
+    owner_ready() { [ "$(owners)" -gt "$before" ]; }
+    wait_until 5000 owner_ready || fail "the never-answering owner did not take the CLIPBOARD selection"
+  }
+  start_owner
 
   # answers_after LIMIT_MS REQUESTS WHAT ACTION...: after the action the main window answers a
   # ping within the limit, and the owner was asked that many times meanwhile. Says how long the
@@ -52,7 +60,19 @@ else
   screenshot edit-menu-never-answering-owner
   answers_after 1000 0 "closing the menu" keys Escape Escape
   answers_after 6000 1 "ctrl+v" keys ctrl+v
-  grep -q '^lost$' "$OWNER_LOG" && fail "the never-answering owner lost the CLIPBOARD selection during the check"
+  grep -q '^lost$' "$OWNER_LOG" && fail "the never-answering owner lost the CLIPBOARD selection before a copy took it"
+
+  # A copy takes the selection over without asking the owner anything.
+  type_text "7"
+  answers_after 1000 0 "ctrl+a, ctrl+c with text in the column" keys ctrl+a ctrl+c
+  owner_lost() { grep -q '^lost$' "$OWNER_LOG"; }
+  wait_until 2000 owner_lost || fail "the copy did not take the CLIPBOARD selection from the owner"
+  check "the copied text" "7" "$(clip_get)"
+
+  # Quit while the owner holds the clipboard again.
+  kill "$OWNER_PID" 2>/dev/null
+  wait "$OWNER_PID" 2>/dev/null
+  start_owner
 
   started=$(ms_now)
   keys ctrl+q
