@@ -4,6 +4,7 @@
 
 #include "shell/framework/application.h"
 #include "shell/framework/clipboard_text.h"
+#include "shell/framework/menu_bar_view.h"
 #include "shell/framework/runtime.h"
 #include "shell/framework/window.h"
 
@@ -37,9 +38,15 @@ const EditCommand* EditCommandFor(const MenuItem& item) {
 }
 
 // The text field that has the focus in the front window, or nullptr. The window remembers its
-// focused field while a menu of its bar is open.
+// focused field while a menu of its bar is open; while the arrow keys walk the bar, the bar
+// holds the focus for the field it took it from.
 QTextEdit* FocusedField(const Window* front) {
-  return front != nullptr ? qobject_cast<QTextEdit*>(front->TopLevel().focusWidget()) : nullptr;
+  if (front == nullptr)
+    return nullptr;
+  QWidget* focus = front->TopLevel().focusWidget();
+  if (const auto* bar = qobject_cast<const MenuBarView*>(focus))
+    focus = bar->FocusBeforeBar();
+  return qobject_cast<QTextEdit*>(focus);
 }
 
 bool IsQuitItem(const MenuItem& item) { return dynamic_cast<const QuitMenuItem*>(&item) != nullptr; }

@@ -285,6 +285,25 @@ TEST_F(ShellTest, PasteIsOnExactlyWhileTheClipboardHoldsText) {
   }
 }
 
+// The arrow keys that walk from one menu to the next give the bar the focus.
+TEST_F(ShellTest, TheEditItemsActOnTheFieldWhileTheBarHoldsTheFocus) {
+  ProbeWnd& probe = Probe();
+  probe.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&probe.TopLevel()));
+  fw::TextArea& field = probe.Field();
+  field.Edit().setFocus();
+  field.Edit().setPlainText(QStringLiteral(".5"));
+  field.Edit().selectAll();
+  QApplication::clipboard()->setText(QStringLiteral("-.25"));
+  probe.BarView().setFocus(Qt::MenuBarFocusReason);
+  ASSERT_EQ(QApplication::focusWidget(), &probe.BarView());
+  fw::UpdateMenuItems(Menu::Menu(), &probe);
+  for (const char* name : { "EditCut", "EditCopy", "EditPaste" })
+    EXPECT_TRUE(Item(name).Enabled()) << name;
+  fw::ChooseMenuItem(Item("EditPaste"), &probe);
+  EXPECT_EQ(field.Text(), "-.25");
+}
+
 TEST_F(ShellTest, PasteReachesTheMainWindowsLoadingColumn) {
   class ControlWnd::ControlWnd& main = ControlWnd::ControlWnd();
   auto& column = fw::ControlAs<fw::TextArea>(main, "InputFld1");
