@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "shell/framework/clipboard_text.h"
 #include "shell/framework/field_border.h"
 #include "shell/framework/key_text.h"
 #include "shell/framework/qt_text.h"
@@ -93,8 +94,12 @@ QString FieldEdit::Admitted(const std::vector<String>& keys) const {
   return admitted;
 }
 
+// Another program's data is asked for its formats once: on data without any, Qt asks again at
+// each question (hasText alone asks twice) and waits each time for an owner that never answers.
 void FieldEdit::insertFromMimeData(const QMimeData* source) {
-  if (source == nullptr || !source->hasText())
+  const bool hasText = source != nullptr && !source->formats().isEmpty() && source->hasText();
+  NotePasteFound(source, hasText);
+  if (!hasText)
     return;
   // Each line end of the source becomes one paragraph break.
   QString text = WithLineEnds(source->text(), QChar('\n'));

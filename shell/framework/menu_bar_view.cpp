@@ -69,6 +69,12 @@ MenuBarView::MenuBarView(Window& window, MenuBar& bar) : m_window(window), m_bar
     AddItems(*menu, *item);
   }
   InstallShortcutUpdater();
+  // A menu walked with the arrow keys gives the bar the focus, and Qt may tell that only once
+  // the menu has closed; the widget that last had the focus in the bar's window is known before.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now != nullptr && now != this && now->window() == this->window())
+      m_focusBeforeBar = now;
+  });
 }
 
 void MenuBarView::AddItems(QMenu& menu, const MenuItem& parent) {
@@ -119,6 +125,8 @@ bool MenuBarView::IsShortcut(const QKeyEvent& key) const {
       return true;
   return false;
 }
+
+QWidget* MenuBarView::FocusBeforeBar() const { return m_focusBeforeBar.data(); }
 
 void MenuBarView::KeepShortcutsIn(QWidget& window) {
   for (const auto& [action, item] : m_actions)

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <QMenuBar>
+#include <QPointer>
 
 class QAction;
 class QKeyEvent;
@@ -38,6 +39,9 @@ public:
   bool IsShortcut(const QKeyEvent& key) const;
   // Makes the items' shortcuts act in window while the bar itself is not shown there.
   void KeepShortcutsIn(QWidget& window);
+  // The widget of its window that last had the focus, the bar aside (the arrow keys that walk
+  // its menus give the bar the focus), or nullptr.
+  QWidget* FocusBeforeBar() const;
 
 private:
   void AddItems(QMenu& menu, const MenuItem& parent);
@@ -46,6 +50,7 @@ private:
   Window& m_window;
   MenuBar& m_bar;
   std::vector<std::pair<QAction*, const MenuItem*>> m_actions;
+  QPointer<QWidget> m_focusBeforeBar;
 };
 
 // The shortcut of a table ("Cmd+Q") as Qt reads it. This platform has no Command key: every

@@ -3,6 +3,8 @@
 #include <QTextEdit>
 
 #include "shell/framework/application.h"
+#include "shell/framework/clipboard_text.h"
+#include "shell/framework/menu_bar_view.h"
 #include "shell/framework/runtime.h"
 #include "shell/framework/window.h"
 
@@ -23,7 +25,9 @@ constexpr EditCommand kEditCommands[] = {
     [](QTextEdit& f) { f.undo(); } },
   { "EditCut", [](const QTextEdit& f) { return !f.isReadOnly() && HasSelection(f); }, [](QTextEdit& f) { f.cut(); } },
   { "EditCopy", HasSelection, [](QTextEdit& f) { f.copy(); } },
-  { "EditPaste", [](const QTextEdit& f) { return !f.isReadOnly() && f.canPaste(); }, [](QTextEdit& f) { f.paste(); } },
+  // Paste's rule asks no other program: the update runs before every shortcut and menu.
+  { "EditPaste", [](const QTextEdit& f) { return !f.isReadOnly() && ClipboardMayHoldText(); },
+    [](QTextEdit& f) { f.paste(); } },
 };
 
 const EditCommand* EditCommandFor(const MenuItem& item) {
@@ -34,9 +38,15 @@ const EditCommand* EditCommandFor(const MenuItem& item) {
 }
 
 // The text field that has the focus in the front window, or nullptr. The window remembers its
-// focused field while a menu of its bar is open.
+// focused field while a menu of its bar is open; while the arrow keys walk the bar, the bar
+// holds the focus for the field it took it from.
 QTextEdit* FocusedField(const Window* front) {
-  return front != nullptr ? qobject_cast<QTextEdit*>(front->TopLevel().focusWidget()) : nullptr;
+  if (front == nullptr)
+    return nullptr;
+  QWidget* focus = front->TopLevel().focusWidget();
+  if (const auto* bar = qobject_cast<const MenuBarView*>(focus))
+    focus = bar->FocusBeforeBar();
+  return qobject_cast<QTextEdit*>(focus);
 }
 
 bool IsQuitItem(const MenuItem& item) { return dynamic_cast<const QuitMenuItem*>(&item) != nullptr; }

@@ -7,7 +7,8 @@
 //   1. every item that holds items (a menu) is enabled, every other item disabled, but for
 //      those the layer serves itself: the quit item, and the Edit items EditUndo, EditCut,
 //      EditCopy and EditPaste when the front window's focused text field can do what they
-//      say;
+//      say (for EditPaste as far as is known without asking another program, see
+//      clipboard_text.h);
 //   2. the application's update (its Event_EnableMenuItems only);
 //   3. the window's update: its Event_EnableMenuItems, then every item whose name has a
 //      handler bound on that window is enabled.

@@ -50,6 +50,7 @@ private:
 // Never destroyed by a static destructor: when Qt ends the process with exit() (the X
 // connection lost), the statics that Qt made during the run are gone before ours.
 RuntimeApplication* g_app = nullptr;
+bool g_makingApplication = false;
 std::string g_programName;
 std::int32_t g_quitCode = 0;
 bool g_failed = false;
@@ -70,11 +71,31 @@ void RunWhenIdleCalls() {
     call();
 }
 
+// The display the program was to show its windows on, as the environment names it.
+std::string DisplayNamed() {
+  const char* display = std::getenv("DISPLAY");
+  return display != nullptr ? "DISPLAY=\"" + std::string(display) + "\"" : std::string("DISPLAY is not set");
+}
+
+// Qt's platform plugin could not start while the Qt application was being made: Qt has said
+// why, and would now abort, which reads as a crash and may leave a core file. The program says
+// which display it could not use and ends with a status instead. Nothing of the program exists
+// yet and the Qt application is half made, so no destructor or exit handler may run.
+[[noreturn]] void EndWithoutDisplay() {
+  std::fprintf(stderr, "%s cannot start: no display to show its windows on (%s)\n", g_programName.c_str(),
+               DisplayNamed().c_str());
+  std::fflush(nullptr);
+  std::_Exit(kNoDisplayStatus);
+}
+
 // Qt's X platform ends the process with exit(1) when the connection to the X server breaks,
 // right after it warns so. The windows are released here, while Qt and the application object
-// still stand.
+// still stand. A fatal message while the Qt application is being made comes from a platform
+// plugin that could not start.
 void PassOnMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   g_qtMessageHandler(type, context, message);
+  if (type == QtFatalMsg && g_makingApplication)
+    EndWithoutDisplay();
   if (type == QtWarningMsg && message.startsWith(QLatin1String("The X11 connection broke")))
     ReleaseImplicitWindows();
 }
@@ -102,9 +123,11 @@ std::string Describe(std::exception_ptr e) {
 
 void RuntimeInit(int& argc, char** argv, std::string_view programName) {
   g_programName = programName;
-  g_app = new RuntimeApplication(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
   g_qtMessageHandler = qInstallMessageHandler(PassOnMessage);
+  g_makingApplication = true;
+  g_app = new RuntimeApplication(argc, argv);
+  g_makingApplication = false;
+  QApplication::setQuitOnLastWindowClosed(false);
 }
 
 const std::string& ProgramName() { return g_programName; }

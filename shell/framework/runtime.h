@@ -18,11 +18,15 @@ namespace fw {
 
 // The process status after an exception reached _UnhandledException.
 inline constexpr std::int32_t kUnhandledExceptionStatus = 1;
+// The process status when no display could be opened, or no platform of Qt's started.
+inline constexpr std::int32_t kNoDisplayStatus = 1;
 
 // Starts the run time of the program of that name: the one Qt application, made before any
 // window. It keeps running when its last window closes; the program decides when to quit. When
-// the connection to the X server breaks, Qt ends the process at once; the run time releases the
-// windows before.
+// there is no display to open (no X server, an unreadable DISPLAY, no platform that starts),
+// the process ends here with kNoDisplayStatus after saying so on standard error, the display
+// named. When the connection to the X server breaks, Qt ends the process at once; the run time
+// releases the windows before.
 void RuntimeInit(int& argc, char** argv, std::string_view programName);
 
 // The name the run time was started with, which its message boxes bear as their title; empty

@@ -1,6 +1,7 @@
 // The shared menu bar: its tree, the lookups and accessors, the menu update of the window in
 // front, the choice of an item, and the bar as a real QMenuBar with its shortcuts.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <typeinfo>
@@ -10,7 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -255,6 +258,50 @@ TEST_F(ShellTest, TheEditItemsActOnTheFocusedFieldWhenTheyCan) {
   fw::UpdateMenuItems(Menu::Menu(), &probe);
   EXPECT_EQ(EnabledItems(), (Names { "FileMenu", "Print", "FileQuit", "UntitledMenu0", "EditCopy", "WindowMenu",
                                      "DescriptionMenuItem", "AboutPXM" }));
+}
+
+TEST_F(ShellTest, PasteIsOnExactlyWhileTheClipboardHoldsText) {
+  ProbeWnd& probe = Probe();
+  probe.Field().Edit().setFocus();
+  const auto imageOnly = [] {
+    auto* data = new QMimeData;
+    data->setImageData(QImage(2, 2, QImage::Format_RGB32));
+    return data;
+  };
+  const struct {
+    const char* held;
+    std::function<void()> put;
+    bool pasteOn;
+  } cases[] = {
+    { "text", [] { QApplication::clipboard()->setText(QStringLiteral(".5")); }, true },
+    { "an empty text", [] { QApplication::clipboard()->setText(QString()); }, false },
+    { "an image alone", [&imageOnly] { QApplication::clipboard()->setMimeData(imageOnly()); }, false },
+    { "nothing", [] { QApplication::clipboard()->clear(); }, false },
+  };
+  for (const auto& c : cases) {
+    c.put();
+    fw::UpdateMenuItems(Menu::Menu(), &probe);
+    EXPECT_EQ(Item("EditPaste").Enabled(), c.pasteOn) << c.held;
+  }
+}
+
+// The arrow keys that walk from one menu to the next give the bar the focus.
+TEST_F(ShellTest, TheEditItemsActOnTheFieldWhileTheBarHoldsTheFocus) {
+  ProbeWnd& probe = Probe();
+  probe.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&probe.TopLevel()));
+  fw::TextArea& field = probe.Field();
+  field.Edit().setFocus();
+  field.Edit().setPlainText(QStringLiteral(".5"));
+  field.Edit().selectAll();
+  QApplication::clipboard()->setText(QStringLiteral("-.25"));
+  probe.BarView().setFocus(Qt::MenuBarFocusReason);
+  ASSERT_EQ(QApplication::focusWidget(), &probe.BarView());
+  fw::UpdateMenuItems(Menu::Menu(), &probe);
+  for (const char* name : { "EditCut", "EditCopy", "EditPaste" })
+    EXPECT_TRUE(Item(name).Enabled()) << name;
+  fw::ChooseMenuItem(Item("EditPaste"), &probe);
+  EXPECT_EQ(field.Text(), "-.25");
 }
 
 TEST_F(ShellTest, PasteReachesTheMainWindowsLoadingColumn) {
