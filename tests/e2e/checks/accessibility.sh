@@ -77,12 +77,10 @@ else
         check "AT-SPI name of ${a11y_fields[i]}" "${a11y_labels[i]}" "$a11y_name"
         check "AT-SPI label of ${a11y_fields[i]}" "${a11y_labels[i]}" "$a11y_label"
       done
-      activate "$MAIN" || focus_by_click "$MAIN" 5 $((BAR + 250))
-      keys ctrl+q
     else
       fail "the main window did not come up with the accessibility bridge on"
     fi
-    check_ended 0 "Ctrl+Q with the accessibility bridge on"
+    quit_with_ctrl_q "with the accessibility bridge on"
   else
     fail "the session bus for the AT-SPI check did not start; its log:"
     sed 's/^/       /' "$LOGS/a11y-bus.log"

@@ -56,12 +56,10 @@ if start_again quillon-desktop.log; then
   if wait_until 5000 main_up; then
     check "the main window's icon sizes" "$icon_sizes" "$(window_icon_sizes "$MAIN")"
     check "the main window's class, the entry's StartupWMClass" "$(entry_value "$entry" StartupWMClass)" "$(window_class "$MAIN")"
-    activate "$MAIN" || focus_by_click "$MAIN" 5 $((BAR + 250))
-    keys ctrl+q
   else
     fail "the main window did not come up"
   fi
-  check_ended 0 "Ctrl+Q"
+  quit_with_ctrl_q "after the desktop checks"
 else
   fail "no splash came up alone for the desktop checks"
   kill "$APP_PID" 2>/dev/null

@@ -77,12 +77,6 @@ start_scaled() {  # FACTOR LOG
   return 1
 }
 
-quit_scaled() {  # FACTOR
-  activate "$MAIN" || fail "at scale $1 the main window did not get the focus"
-  keys ctrl+q
-  check_ended 0 "Ctrl+Q at scale $1"
-}
-
 scale_checks() {
   local scale_xvfb scale_ob="" scale_exit_trap shot frame x y w h bar missing
   Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$LOGS/display-scale" 2>"$LOGS/xvfb-scale.log" &
@@ -96,10 +90,7 @@ scale_checks() {
   else
     local -x DISPLAY
     DISPLAY=:$(head -n 1 "$LOGS/display-scale")
-    # openbox keeps a log and a cache in its home: it gets one of the test's own.
-    mkdir -p "$WORK/scale-wm-home"
-    HOME=$WORK/scale-wm-home XDG_CACHE_HOME=$WORK/scale-wm-home/.cache XDG_CONFIG_HOME=$WORK/scale-wm-home/.config \
-      openbox --sm-disable --config-file "$E2E/openbox-rc.xml" >"$LOGS/openbox-scale.log" 2>&1 &
+    start_openbox openbox-scale.log
     scale_ob=$!
     if ! wait_until 10000 wm_ready; then
       fail "openbox did not start on the 1920x1080 display"
@@ -114,7 +105,7 @@ scale_checks() {
           fail "at scale 2 on a 1920x1080 screen, the main window's frame starts at ${frame:-(unknown)}, off the screen"
         fi
         screenshot scale-2
-        quit_scaled 2
+        quit_with_ctrl_q "at scale 2"
       fi
       if start_scaled 1.25 quillon-scale1.25.log; then
         read -r x y w h < <(client_geometry "$MAIN")
@@ -128,7 +119,7 @@ scale_checks() {
         else
           fail "at scale 1.25, fields miss border edges: $missing(screenshot $shot)"
         fi
-        quit_scaled 1.25
+        quit_with_ctrl_q "at scale 1.25"
       fi
     fi
   fi
