@@ -7,6 +7,7 @@
 // comes (from an owner that never answers it never does) nothing is known. The only waits are
 // for the X server itself.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
