@@ -16,6 +16,7 @@
 #include <QScopeGuard>
 #include <QThread>
 
+#include "shell/framework/clipboard_text.h"
 #include "shell/framework/feedback.h"
 #include "shell/framework/run_watcher.h"
 #include "shell/framework/window.h"
@@ -128,6 +129,7 @@ void RuntimeInit(int& argc, char** argv, std::string_view programName) {
   g_app = new RuntimeApplication(argc, argv);
   g_makingApplication = false;
   QApplication::setQuitOnLastWindowClosed(false);
+  WatchClipboard();
 }
 
 const std::string& ProgramName() { return g_programName; }

@@ -1,7 +1,10 @@
 # shellcheck shell=bash
 # A screen reader's view of the main window, through AT-SPI: on a session bus and an
 # accessibility bus of this test's own, the program started with Qt's bridge on reads each of its
-# ten fields by the label beside or above it, linked to that label. Sourced by tests/e2e/run.
+# ten fields by the label beside or above it, linked to that label; and the open Edit menu shows
+# its Paste item enabled, with the focus in a loading column, exactly while the clipboard holds
+# text: not while it has no owner, from the start on or after one has gone, nor while another
+# program holds only an image. Sourced by tests/e2e/run.
 
 step "through AT-SPI, each of the ten fields of the main window is read by its label's name"
 
@@ -40,12 +43,29 @@ a11y_stop_buses() {
   a11y_bus_pid="" a11y_launcher_pid=""
 }
 
+# The xclip that holds the clipboard as another program would, or none.
+a11y_clip_owner=""
+a11y_clip_let_go() {
+  [ -n "$a11y_clip_owner" ] && { kill "$a11y_clip_owner" 2>/dev/null; wait "$a11y_clip_owner" 2>/dev/null; }
+  a11y_clip_owner=""
+}
+# a11y_clip_hold TYPE FILE: another program, xclip, holds FILE on the clipboard as TYPE alone
+# (and answers which types it holds) until it is let go; true once it answers.
+a11y_clip_hold() {
+  a11y_clip_let_go
+  xclip -quiet -selection clipboard -t "$1" -i "$2" >/dev/null 2>&1 &
+  a11y_clip_owner=$!
+  a11y_clip_types() { timeout 3 xclip -selection clipboard -t TARGETS -o 2>/dev/null | tr '\n' ' '; }
+  a11y_clip_serves() { [ "$(a11y_clip_types)" = "TARGETS $1 " ]; }
+  wait_until 3000 a11y_clip_serves "$1"
+}
+
 if [ ${#a11y_missing[@]} -gt 0 ]; then
   fail "the AT-SPI check needs what is missing (bash scripts/install-deps test): ${a11y_missing[*]}"
 else
-  # Should the run be interrupted meanwhile, its clean-up ends the buses as well.
+  # Should the run be interrupted meanwhile, its clean-up ends the buses and xclip as well.
   a11y_exit_trap=$(trap -p EXIT)
-  trap 'a11y_stop_buses; clean_up' EXIT
+  trap 'a11y_clip_let_go; a11y_stop_buses; clean_up' EXIT
   # The buses keep their sockets in the program's own home, and settings in memory.
   a11y_env=("${app_env[@]}" GSETTINGS_BACKEND=memory)
   rm -f "$LOGS/a11y-bus-address"
@@ -63,6 +83,10 @@ else
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
     }
     wait_until 5000 a11y_launcher_ready || fail "the AT-SPI bus launcher did not take its name on the bus"
+    # The clipboard has no owner when the program starts: the owner that takes it is ended.
+    printf '.5' >"$WORK/clip-text.txt"
+    a11y_clip_hold UTF8_STRING "$WORK/clip-text.txt" || fail "xclip did not take the clipboard"
+    a11y_clip_let_go
     app_env_before_a11y=("${app_env[@]}")
     app_env=("${a11y_env[@]}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
     start_again quillon-accessibility.log || fail "no splash came up alone with the accessibility bridge on"
@@ -77,6 +101,33 @@ else
         check "AT-SPI name of ${a11y_fields[i]}" "${a11y_labels[i]}" "$a11y_name"
         check "AT-SPI label of ${a11y_fields[i]}" "${a11y_labels[i]}" "$a11y_label"
       done
+
+      step "through AT-SPI, the Edit menu's Paste item is enabled exactly while the clipboard holds text"
+      activate "$MAIN" || focus_by_click "$MAIN" 5 $((BAR + 250))
+      # The state of the Paste item as the Edit menu shows it, opened with the focus in a
+      # loading column.
+      a11y_paste=""
+      a11y_paste_item_is() {  # STATE
+        click_control InputFld1
+        click_at "$MAIN" 12 $((BAR / 2))  # the File menu
+        keys Right                         # the Edit menu
+        a11y_paste=$("${a11y_env[@]}" timeout 20 "$a11y_python" "$E2E/checks/accessibility_menu_item.py" \
+                       "$APP_PID" Quillon Edit Paste 2>>"$LOGS/a11y-reader.log")
+        keys Escape Escape
+        [ "$a11y_paste" = "$1" ]
+      }
+      # The program learns of each change in the background: a few tries.
+      a11y_check_paste_item() {  # WHILE STATE
+        wait_until 3000 a11y_paste_item_is "$2"
+        check "the Paste item while $1" "$2" "$a11y_paste"
+      }
+      a11y_check_paste_item "the clipboard has had no owner since the start" disabled
+      a11y_clip_hold image/png "$PREFIX/Resources/Q.png" || fail "xclip did not take the clipboard with an image alone"
+      a11y_check_paste_item "another program holds an image alone" disabled
+      a11y_clip_hold UTF8_STRING "$WORK/clip-text.txt" || fail "xclip did not take the clipboard with text"
+      a11y_check_paste_item "another program holds text" enabled
+      a11y_clip_let_go
+      a11y_check_paste_item "the clipboard has had no owner since that program ended" disabled
     else
       fail "the main window did not come up with the accessibility bridge on"
     fi
@@ -85,6 +136,7 @@ else
     fail "the session bus for the AT-SPI check did not start; its log:"
     sed 's/^/       /' "$LOGS/a11y-bus.log"
   fi
+  a11y_clip_let_go
   a11y_stop_buses
   eval "${a11y_exit_trap:-trap - EXIT}"
 fi

@@ -2,7 +2,9 @@
 # focus in a loading column, Copy, Cut, Undo and opening the Edit menu ask it nothing, so the
 # program answers a ping at once; Paste asks it once and waits no longer than Qt's own
 # timeout; a copy of text takes the clipboard over without asking; Ctrl+Q ends the program
-# quickly with status 0. The owner counts the requests it ignores. Sourced by tests/e2e/run.
+# quickly with status 0. The owner counts the requests it ignores: the one question for its
+# types that the program sends a new owner without waiting, and Paste's. Sourced by
+# tests/e2e/run.
 
 step "a CLIPBOARD owner that never answers: Ctrl+C, Ctrl+X, Ctrl+Z and the Edit menu stay quick, Ctrl+V waits once, Ctrl+Q quits"
 X_CLIENTS=$WORK/x_clients
@@ -20,13 +22,18 @@ else
   : >"$OWNER_LOG"
   owners() { grep -c '^owner$' "$OWNER_LOG"; }
   requests() { grep -c '^request ' "$OWNER_LOG"; }
+  # Starts the owner; the program asks a new owner once for its types, in the background.
   start_owner() {
-    local before
+    local before asked
     before=$(owners)
+    asked=$(requests)
     "$X_CLIENTS/never_answering_owner" >>"$OWNER_LOG" 2>&1 &
     OWNER_PID=$!
     owner_ready() { [ "$(owners)" -gt "$before" ]; }
     wait_until 5000 owner_ready || fail "the never-answering owner did not take the CLIPBOARD selection"
+    owner_asked() { [ "$(requests)" -gt "$asked" ]; }
+    wait_until 2000 owner_asked
+    check "what the program asked the new owner" "request TARGETS" "$(grep '^request ' "$OWNER_LOG" | tail -n +$((asked + 1)))"
   }
   start_owner
 
