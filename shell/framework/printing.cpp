@@ -81,19 +81,18 @@ Graphics::Graphics(std::unique_ptr<QPrinter> printer) : m_printer(std::move(prin
     m_failure = "the file " + Quoted(m_pdf->FileName()) + " could not be opened for writing";
 }
 
-Graphics::~Graphics() { End(); }
-
 // The printer says whether it took the job when the painter ends; a PDF file is known to be
-// whole only once it is closed.
-void Graphics::End() {
-  if (!m_painter.isActive())
-    return;
-  const bool ended = m_painter.end();
-  if (m_pdf != nullptr) {
-    if (!m_pdf->Close())
-      m_failure = "the file " + Quoted(m_pdf->FileName()) + " could not be written in full";
-  } else if (!ended || m_printer->printerState() == QPrinter::Error) {
-    m_failure = "the printer " + Quoted(m_printer->printerName()) + " reported an error";
+// whole only once it is closed. A job that did not start or did not end well is reported here,
+// the one place for both.
+Graphics::~Graphics() {
+  if (m_painter.isActive()) {
+    const bool ended = m_painter.end();
+    if (m_pdf != nullptr) {
+      if (!m_pdf->Close())
+        m_failure = "the file " + Quoted(m_pdf->FileName()) + " could not be written in full";
+    } else if (!ended || m_printer->printerState() == QPrinter::Error) {
+      m_failure = "the printer " + Quoted(m_printer->printerName()) + " reported an error";
+    }
   }
   if (!m_failure.empty())
     MsgBox(NotPrinted(m_printer->docName(), m_failure));
@@ -126,10 +125,8 @@ std::unique_ptr<Graphics> OpenPrinterDialog(const String& jobName) {
   printer->setDocName(ToQString(jobName));
   printer->setCreator(ToQString(ProgramName()));
   auto graphics = std::make_unique<Graphics>(std::move(printer));
-  if (!graphics->IsActive()) {
-    MsgBox(NotPrinted(ToQString(jobName), graphics->Failure()));
-    return nullptr;
-  }
+  if (!graphics->IsActive())
+    return nullptr;  // released here, it says why
   return graphics;
 }
 

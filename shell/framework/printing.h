@@ -49,8 +49,6 @@ public:
 
   // False when the printer refused the job (an output file that cannot be opened, say).
   bool IsActive() const { return m_painter.isActive(); }
-  // Why the job did not start or did not end well, in a few words; empty while all is well.
-  const String& Failure() const { return m_failure; }
   void NextPage();
   // Whether the page being drawn comes out: it is in the range that the user chose.
   bool PageChosen() const { return m_chosenPages.isEmpty() || m_chosenPages.contains(m_page); }
@@ -63,12 +61,10 @@ public:
   double DeviceUnitsPerPageUnitY() const;
 
 private:
-  void End();
-
   std::unique_ptr<QPrinter> m_printer;
   std::unique_ptr<PdfFile> m_pdf;  // only when the job prints to a PDF file
   QPainter m_painter;
-  String m_failure;
+  String m_failure;           // why the job did not start or did not end well; empty while all is well
   QPageRanges m_chosenPages;  // empty: every page
   int m_page { 1 };
   bool m_sheetUsed { false };  // a chosen page stands on the sheet being printed
